@@ -1,0 +1,57 @@
+#pragma once
+
+#include <concepts>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+namespace ui {
+
+// Thrown to end the program: it unwinds to the nearest entry point, which ends the
+// program with this exit code. Whoever throws it has already told the player why.
+struct ProgramEnd {
+    int exitCode = 0;
+};
+
+// A failure that ends the program: the entry point's guard shows the message, which
+// names what went wrong, and ends the program with nothing saved.
+class Failure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class OverflowFailure : public Failure {
+public:
+    // `what` names the value that left its range, such as "de snelheid".
+    explicit OverflowFailure(const std::string& what);
+};
+
+// Counters keep the widths the game gives them ("Integer" 16 bits, "Long" 32 bits);
+// leaving the range is an overflow failure naming the counter.
+template <std::integral T>
+T checkedAdd(T a, T b, const char* what) {
+    T sum;
+    if (__builtin_add_overflow(a, b, &sum)) {
+        throw OverflowFailure(what);
+    }
+    return sum;
+}
+
+template <std::integral T>
+T checkedSub(T a, T b, const char* what) {
+    T difference;
+    if (__builtin_sub_overflow(a, b, &difference)) {
+        throw OverflowFailure(what);
+    }
+    return difference;
+}
+
+template <std::integral To, std::integral From>
+To checkedNarrow(From value, const char* what) {
+    if (value < std::numeric_limits<To>::min() || value > std::numeric_limits<To>::max()) {
+        throw OverflowFailure(what);
+    }
+    return static_cast<To>(value);
+}
+
+}  // namespace ui

@@ -1,0 +1,13 @@
+#include "ui/font.h"
+
+namespace ui {
+
+QFont toQFont(const Font& font) {
+    QFont f(QString::fromLatin1(font.face));
+    f.setPointSizeF(font.points);
+    f.setWeight(font.bold ? QFont::Bold : QFont::Normal);
+    f.setStyleStrategy(QFont::PreferAntialias);
+    return f;
+}
+
+}  // namespace ui

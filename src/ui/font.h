@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QFont>
+
+namespace ui {
+
+// The window definitions ask for MS Sans Serif and MS Serif. GNU FreeFont's FreeSans and
+// FreeSerif are the nearest Debian offers whose line height still lets every fixed text
+// fit its box at the same point sizes (two lines of "Game Over" at 72 points need it).
+inline constexpr const char* kSansFace = "FreeSans";
+inline constexpr const char* kSerifFace = "FreeSerif";
+
+struct Font {
+    const char* face = kSansFace;
+    double points = 8;
+    bool bold = false;
+};
+
+inline constexpr Font kWindowFont{kSansFace, 8, false};
+
+QFont toQFont(const Font& font);
+
+}  // namespace ui

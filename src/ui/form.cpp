@@ -1,0 +1,52 @@
+#include "ui/form.h"
+
+#include "ui/text.h"
+#include "ui/twips.h"
+
+namespace ui {
+
+Form::Form(Context& context, const char* name, Qt::WindowFlags flags, QWidget* parent)
+    : QWidget(parent, flags), ctx(context) {
+    setObjectName(QString::fromLatin1(name));
+    setAutoFillBackground(true);
+    setBackColour(kButtonFace);
+}
+
+std::string Form::caption() const {
+    return toBytesLossy(windowTitle());
+}
+
+void Form::setCaption(std::string_view caption) {
+    setWindowTitle(toQString(caption));
+}
+
+void Form::setBackColour(Colour colour) {
+    back_ = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::Window, colour.toQColor());
+    setPalette(p);
+}
+
+void Form::setClientSize(int widthTwips, int heightTwips, bool fixed) {
+    const QSize size(twipsToPixels(widthTwips), twipsToPixels(heightTwips));
+    if (fixed) {
+        setFixedSize(size);
+    } else {
+        resize(size);
+    }
+}
+
+void Form::showForm() {
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    show();
+}
+
+Qt::WindowFlags fixedDialogFrame() {
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+}
+
+}  // namespace ui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/collator.h"
+#include "ui/listitems.h"
+
+#include <QAbstractListModel>
+
+#include <memory>
+
+namespace ui {
+
+// Sorts entries with the collator, stable: equal entries keep their order of arrival.
+// Sort keys live only while it sorts.
+void sortLines(TextLines& lines, const Collator& collator);
+
+// The entries of a list box, kept compactly: one byte pool and an offset and length per
+// entry, so that a word list of hundreds of thousands of words costs little more than its
+// file. A sorted model inserts by binary search, after any equal entries.
+class ListModel : public QAbstractListModel, public ListItems {
+    Q_OBJECT
+public:
+    explicit ListModel(bool sorted, QObject* parent = nullptr);
+
+    int count() const override { return static_cast<int>(spans_.size()); }
+    std::string_view item(int index) const override;
+    void clear() override;
+    int addItem(std::string_view entry) override;
+    void removeItem(int index) override;
+    void assignLines(TextLines&& lines) override;
+
+    bool sorted() const { return collator_ != nullptr; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+private:
+    std::unique_ptr<Collator> collator_;
+    std::string pool_;
+    std::vector<TextLines::Span> spans_;
+};
+
+}  // namespace ui

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Texts inside the game are byte strings in the Windows-1252 code page, exactly as
+// the word files and the highscore file hold them. They become QString only where a
+// widget shows them or the player typed them.
+namespace ui {
+
+// Every byte has a character: the five codes that Windows-1252 leaves undefined map to
+// the C1 control characters of the same value, so no byte is ever lost on the way.
+const std::array<char16_t, 256>& windows1252Table();
+
+QString toQString(std::string_view bytes);
+
+// Empty when a character has no Windows-1252 code.
+std::optional<std::string> fromQString(const QString& text);
+
+// The shortest decimal text of a whole number, as captions show numbers.
+std::string decimal(long long value);
+
+// Line ends as the player sees them in a multi-line widget ("\n") and as the game holds
+// them in its texts (CR LF).
+QString toDisplayLines(std::string_view bytes);
+
+}  // namespace ui
+
+namespace ui {
+// For texts from outside the game, such as file paths, that go into a message: a
+// character without a Windows-1252 code shows as '?'.
+std::string toBytesLossy(const QString& text);
+}  // namespace ui
