@@ -1,0 +1,21 @@
+#include "data/highscores.h"
+
+#include "data/cipher.h"
+
+namespace data {
+
+std::vector<std::string> highscoreEntries(std::string_view fileBytes) {
+    const std::string plain = DecryptString(fileBytes, kHighscoreKey);
+    const std::int32_t lines = NumCharsInString(plain, "\r\n");
+    std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(lines));
+    std::size_t start = 0;
+    for (std::int32_t i = 0; i < lines; ++i) {
+        const std::size_t end = plain.find("\r\n", start);
+        entries.emplace_back(plain, start, end - start);
+        start = end + 2;
+    }
+    return entries;
+}
+
+}  // namespace data

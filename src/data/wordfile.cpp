@@ -1,0 +1,122 @@
+#include "data/wordfile.h"
+
+#include "data/files.h"
+#include "ui/failure.h"
+#include "ui/text.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstring>
+#include <limits>
+
+namespace data {
+
+namespace {
+
+constexpr const char* kLoadFailed =
+    "woordenlijst.txt of bonuslist.txt niet gevonden, Toetsrace sluit nu af";
+
+std::size_t countCarriageReturns(const std::string& text) {
+    std::size_t count = 0;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while ((p = static_cast<const char*>(std::memchr(p, '\r', end - p))) != nullptr) {
+        ++count;
+        ++p;
+    }
+    return count;
+}
+
+}  // namespace
+
+ui::TextLines splitLines(std::string text) {
+    if (text.size() > std::numeric_limits<std::uint32_t>::max()) {
+        throw std::length_error("woordbestand groter dan 4 GB");
+    }
+    ui::TextLines result;
+    result.lines.reserve(countCarriageReturns(text) + 1);
+    const char* base = text.data();
+    const std::size_t size = text.size();
+    std::size_t pos = 0;
+    while (pos < size) {
+        const void* cr = std::memchr(base + pos, '\r', size - pos);
+        const std::size_t end = cr ? static_cast<const char*>(cr) - base : size;
+        result.lines.push_back(
+            {static_cast<std::uint32_t>(pos), static_cast<std::uint32_t>(end - pos)});
+        pos = end + 1;
+        if (cr && pos < size && base[pos] == '\n') {
+            ++pos;
+        }
+    }
+    result.text = std::move(text);
+    return result;
+}
+
+ui::TextLines readTextLines(const QString& path) {
+    return splitLines(readWholeFile(path));
+}
+
+void TextFile2ListBox(const QString& sFile, ui::ListItems& oList, ui::Dialogs& dialogs) {
+    oList.clear();
+    try {
+        oList.assignLines(readTextLines(sFile));
+        return;
+    } catch (const FileError&) {
+    } catch (const std::exception&) {
+    }
+    dialogs.msgBox(kLoadFailed, ui::kCritical);
+    throw ui::ProgramEnd{1};
+}
+
+void dropBlankFirstEntry(ui::ListItems& list) {
+    if (list.count() > 0 && list.item(0).empty()) {
+        list.removeItem(0);
+    }
+}
+
+void writeWordListFile(const QString& path, const ui::ListItems& list) {
+    const auto fail = [&](const std::string& cause) {
+        const QFileInfo where(path);
+        throw ui::Failure("Toetsrace kan " + ui::toBytesLossy(where.fileName()) +
+                          " niet opslaan in " + ui::toBytesLossy(where.absolutePath()) + ": " +
+                          cause + ". Het bestand is niet veranderd. Toetsrace sluit nu af.");
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        fail(describeFailure(file));
+    }
+    std::string chunk;
+    constexpr std::size_t kChunk = 1 << 16;
+    chunk.reserve(kChunk + 2);
+    const auto flush = [&] {
+        if (file.write(chunk.data(), static_cast<qint64>(chunk.size())) !=
+            static_cast<qint64>(chunk.size())) {
+            const std::string cause = describeFailure(file);
+            file.cancelWriting();
+            fail(cause);
+        }
+        chunk.clear();
+    };
+    for (int i = 0; i < list.count(); ++i) {
+        const std::string_view entry = list.item(i);
+        if (chunk.size() + entry.size() + 2 > kChunk) {
+            flush();
+        }
+        if (entry.size() + 2 > kChunk) {
+            chunk.append(entry);
+            chunk.append("\r\n");
+            flush();
+            continue;
+        }
+        chunk.append(entry);
+        chunk.append("\r\n");
+    }
+    chunk.append("\r\n");
+    flush();
+    if (!file.commit()) {
+        fail(describeFailure(file));
+    }
+}
+
+}  // namespace data
