@@ -1,0 +1,121 @@
+#include "game/form1.h"
+
+#include "data/wordfile.h"
+#include "game/form1_texts.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+
+namespace {
+
+constexpr ui::Font kPraiseFont{ui::kSansFace, 72, true};
+constexpr ui::Font kWordFont{ui::kSansFace, 18, true};
+constexpr ui::Font kTypingFont{ui::kSerifFace, 18, true};
+constexpr ui::Font kHighscoreFont{ui::kSansFace, 13.5, true};
+
+// The chosen tick period of Timer1: the pace the original platform gives its 1 ms request.
+constexpr int kMovementTickMs = 16;
+constexpr int kFlashMs = 500;
+
+}  // namespace
+
+Form1::Form1(ui::Context& context) : ui::Form(context, "Form1", ui::fixedDialogFrame()) {
+    setCaption(form1_texts::kInitialCaption);
+    setClientSize(10740, 6060, true);
+    setFont(ui::toQFont(ui::kWindowFont));
+    layOutStatusArea();
+    layOutPlayingField();
+    layOutInputAndButtons();
+    layOutListsAndTimers();
+    setTabOrder();
+    invoer.setFocus();
+}
+
+void Form1::layOutStatusArea() {
+    Label2.setup({0, 0, 615, 255}, "Score:");
+    scorelbl.setup({540, 0, 1095, 255}, "0");
+    cheaterlbl.setup({1560, 0, 735, 255}, "(Cheater)");
+    cheaterlbl.hide();
+    Label3.setup({2280, 0, 2295, 255}, "Score over voor huidige woord:");
+    scoreover.setup({4560, 0, 1335, 255}, "1100");
+    Label4.setup({6000, 0, 495, 255}, "Level:");
+    lvllbl.setup({6480, 0, 975, 255}, "1");
+    Label5.setup({7440, 0, 1215, 255}, "Aantal woorden:");
+    aantalw.setup({8640, 0, 1095, 255}, "0");
+    Label6.setup({6000, 300, 315, 195}, "XP:");
+    xplbl.setup({6480, 300, 495, 195}, "0");
+    Label7.setup({7440, 300, 735, 195}, "Snelheid:");
+    speedlbl.setup({8280, 300, 495, 255}, "10");
+}
+
+void Form1::layOutPlayingField() {
+    Line1.setup(120, 0, 120, 6060, ui::Colour::rgb(255, 0, 0), 4);
+    Line1.lower();
+    goedlbl.setup({600, 720, 6735, 2955}, "Goedzo", kPraiseFont, ui::Align::Centre);
+    goedlbl.setForeColour(ui::Colour::rgb(0, 192, 0));
+    goedlbl.hide();
+    gameover.setup({1260, 660, 5175, 3135}, "Game Over", kPraiseFont, ui::Align::Centre);
+    gameover.setForeColour(ui::Colour::rgb(255, 0, 0));
+    gameover.hide();
+    // The word starts right of the client area and moves in; it passes over the praise.
+    snel.setup({11000, 2040, 8000, 615}, "test", kWordFont);
+    snel.setForeColour(ui::kBlack);
+    snel.setTransparent(true);
+}
+
+void Form1::layOutInputAndButtons() {
+    invoer.setup({3240, 4920, 4215, 435}, kTypingFont, ui::Align::Centre);
+    Label1.setup({4080, 5520, 2715, 255}, "(Delete wist het veld)", ui::kWindowFont,
+                 ui::Align::Centre);
+    Command1.setup({3240, 4080, 1095, 615}, "Start Level 1");
+    losecmd.setup({4800, 4080, 1095, 615}, "Nog 5 Levens");
+    losecmd.setEnabled(false);
+    rstgame.setup({6360, 4080, 1095, 615}, "Reset Game");
+    rstgame.setEnabled(false);
+    Command3.setup({2640, 5460, 1215, 495}, "Schrijf Highscore");
+    Command2.setup({6900, 5460, 1215, 495}, "Zie Of Verberg Highscore");
+    Command4.setup({4740, 5760, 1215, 255}, "About");
+    Command5.setup({540, 5280, 1455, 615}, "Switch naar onthoud modus");
+}
+
+void Form1::layOutListsAndTimers() {
+    woordenlijst.setup({8280, 600, 1935, 5325});
+    woordenlijst.hide();
+    bonuslist.setup({5520, 600, 1935, 5325});
+    bonuslist.hide();
+    hiscorelist.setup({420, 600, 7695, 2940}, kHighscoreFont);
+    hiscorelist.setToolTip(QStringLiteral("Dubbelklik om te verwijderen"));
+    hiscorelist.hide();
+    loadhi.setup({60, 4140, 855, 615}, ui::MultiLineTextBox::ScrollBars::None);
+    loadhi.hide();
+
+    // Lists, buttons and text boxes lie above the labels and the line.
+    for (QWidget* windowed : std::initializer_list<QWidget*>{
+             &invoer, &Command1, &losecmd, &rstgame, &Command3, &Command2, &Command4, &Command5,
+             &woordenlijst, &bonuslist, &hiscorelist, &loadhi}) {
+        windowed->raise();
+    }
+
+    Timer1.setInterval(kMovementTickMs);
+    goedtimer.setInterval(kFlashMs);
+    goknipper.setInterval(kFlashMs);
+}
+
+void Form1::setTabOrder() {
+    QWidget* const order[] = {&invoer,   &Command1,     &losecmd,     &rstgame,
+                              &Command2, &woordenlijst, &hiscorelist, &Command3,
+                              &loadhi,   &Command4,     &bonuslist,   &Command5};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i], order[i + 1]);
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    // Closing the main window ends the game, whatever other window is open.
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void Form1::TextFile2ListBox(const char* sFile, ui::ListItems& oList) {
+    data::TextFile2ListBox(QString::fromLatin1(sFile), oList, ctx.dialogs);
+}

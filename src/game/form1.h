@@ -1,0 +1,92 @@
+#pragma once
+
+#include "ui/controls.h"
+#include "ui/form.h"
+
+#include <cstdint>
+#include <string>
+
+// Form1 is the main window and the whole typing game.
+//
+// Start-up: Form_Load reads the highscores, sets the caption, loads both word lists,
+// gives the game state its start values and writes the sorted word list back; then the
+// window shows and the game waits.
+class Form1 : public ui::Form {
+    Q_OBJECT
+public:
+    explicit Form1(ui::Context& context);
+
+    void Form_Load() override;
+
+    // Status area.
+    ui::Label Label2{this, "Label2"};
+    ui::Label scorelbl{this, "scorelbl"};
+    ui::Label cheaterlbl{this, "cheaterlbl"};
+    ui::Label Label3{this, "Label3"};
+    ui::Label scoreover{this, "scoreover"};
+    ui::Label Label4{this, "Label4"};
+    ui::Label lvllbl{this, "lvllbl"};
+    ui::Label Label5{this, "Label5"};
+    ui::Label aantalw{this, "aantalw"};
+    ui::Label Label6{this, "Label6"};
+    ui::Label xplbl{this, "xplbl"};
+    ui::Label Label7{this, "Label7"};
+    ui::Label speedlbl{this, "speedlbl"};
+
+    // Playing field.
+    ui::Line Line1{this, "Line1"};
+    ui::Label goedlbl{this, "goedlbl"};
+    ui::Label gameover{this, "gameover"};
+    ui::Label snel{this, "snel"};
+
+    // Input and buttons.
+    ui::TextBox invoer{this, "invoer"};
+    ui::Label Label1{this, "Label1"};
+    ui::Button Command1{this, "Command1"};
+    ui::Button losecmd{this, "losecmd"};
+    ui::Button rstgame{this, "rstgame"};
+    ui::Button Command3{this, "Command3"};
+    ui::Button Command2{this, "Command2"};
+    ui::Button Command4{this, "Command4"};
+    ui::Button Command5{this, "Command5"};
+
+    // Lists.
+    ui::ListBox woordenlijst{this, "woordenlijst", true};
+    ui::ListBox bonuslist{this, "bonuslist", false};
+    ui::ListBox hiscorelist{this, "hiscorelist", true};
+
+    // Never seen: the highscore file is read and created directly, byte for byte.
+    ui::MultiLineTextBox loadhi{this, "loadhi"};
+
+    ui::Timer Timer1{this, "Timer1"};
+    ui::Timer goedtimer{this, "goedtimer"};
+    ui::Timer goknipper{this, "goknipper"};
+
+    // The game state. The total score has no variable: it is the caption of scorelbl.
+    std::string currentWord;
+    std::int32_t speed = 0;
+    std::int16_t level = 0;
+    std::int16_t wordsInLevel = 0;
+    std::int16_t startLeft = 0;
+    std::int16_t lives = 0;
+    std::int16_t scoreLeft = 0;
+    bool godMode = false;
+    std::int16_t wordIndex = 0;
+    bool bonusActive = false;
+    std::int16_t savedSpeed = 0;
+    std::int32_t nextBonusAt = 0;
+    std::string playerName;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void layOutStatusArea();
+    void layOutPlayingField();
+    void layOutInputAndButtons();
+    void layOutListsAndTimers();
+    void setTabOrder();
+
+    void readHighscores();
+    void TextFile2ListBox(const char* sFile, ui::ListItems& oList);
+};
