@@ -1,0 +1,311 @@
+#include "data/cipher.h"
+#include "doubles.h"
+#include "game/form1.h"
+#include "game/form1_texts.h"
+#include "ui/failure.h"
+
+#include <QtTest>
+
+using testing::crlfLines;
+using testing::Sandbox;
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void missingHighscoresCreatesAnEmptyFileAndEnds();
+    void highscoreLinesBecomeEntries_data();
+    void highscoreLinesBecomeEntries();
+    void unreadableOrOversizedHighscoresEndTheGameUntouched_data();
+    void unreadableOrOversizedHighscoresEndTheGameUntouched();
+    void gameStateAndWindowAfterStartUp();
+    void wordListWrittenBackIsByteExactAndIdempotent();
+    void wordListInAnotherOrderComesBackSorted();
+    void wordListWithoutBlankLineKeepsEveryWord();
+    void listsComeFromTheWorkingDirectory();
+    void laterFailuresNameTheirCauseAndWriteNothing_data();
+    void laterFailuresNameTheirCauseAndWriteNothing();
+    void failedRewriteKeepsTheOldWordListAndTheHighscores();
+};
+
+namespace {
+
+std::string highscoreFile(const std::string& plain) {
+    return data::EncryptString(plain, "zwavel") + "\r\n";
+}
+
+std::vector<std::string> entriesOf(const ui::ListItems& list) {
+    std::vector<std::string> out;
+    for (int i = 0; i < list.count(); ++i) {
+        out.emplace_back(list.item(i));
+    }
+    return out;
+}
+
+const std::string kStoredScores = highscoreFile("1200, Jan\r\n350, Piet\r\n");
+
+}  // namespace
+
+void StartupTest::missingHighscoresCreatesAnEmptyFileAndEnds() {
+    Sandbox sandbox;
+    sandbox.separateWorkDir();
+    sandbox.prepareGame({"kat", "hond"});
+    QFile::remove(sandbox.inProgram("highscores.txt"));
+    {
+        Form1 form(sandbox.context);
+        QVERIFY_THROWS_EXCEPTION(ui::ProgramEnd, form.Form_Load());
+        QCOMPARE(sandbox.dialogs.calls.size(), 1u);
+        QCOMPARE(sandbox.dialogs.calls[0].text,
+                 std::string("Er is geen highscores.txt gevonden, ik maak er nu een aan.\r\n"
+                             "Voor optimale werking van het programma wordt het programma nu "
+                             "gesloten en moet u het opnieuw starten\r\nDoei!!! xxxx"));
+        QCOMPARE(sandbox.dialogs.calls[0].style, 64);
+        QCOMPARE(sandbox.readFile(sandbox.inProgram("highscores.txt")), std::string());
+        QVERIFY(!QFile::exists(sandbox.inProgram("woordenlijst.txt")));
+        QCOMPARE(form.caption(), std::string("Title Not Loaded"));
+    }
+    // The next start finds the empty file: no message, an empty table.
+    Form1 again(sandbox.context);
+    again.Form_Load();
+    QCOMPARE(sandbox.dialogs.calls.size(), 1u);
+    QCOMPARE(again.hiscorelist.items().count(), 0);
+}
+
+void StartupTest::highscoreLinesBecomeEntries_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("entries");
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+    QTest::newRow("only CR LF") << QByteArray("\r\n") << QStringList{};
+    QTest::newRow("two entries, sorted")
+        << QByteArray::fromStdString(highscoreFile("350, Piet\r\n1200, Jan\r\n"))
+        << QStringList{"1200, Jan", "350, Piet"};
+    QTest::newRow("three lines") << QByteArray::fromStdString(highscoreFile("a\r\nb\r\nc\r\n"))
+                                 << QStringList{"a", "b", "c"};
+    QTest::newRow("last line unterminated")
+        << QByteArray::fromStdString(highscoreFile("a\r\nb\r\nc")) << QStringList{"a", "b"};
+    QTest::newRow("empty line inside")
+        << QByteArray::fromStdString(highscoreFile("a\r\n\r\nb\r\n")) << QStringList{"", "a", "b"};
+    QTest::newRow("largest readable file")
+        << QByteArray::fromStdString(highscoreFile(std::string(32762, 'x') + "\r\n"))
+        << QStringList{QString(32762, QLatin1Char('x'))};
+}
+
+void StartupTest::highscoreLinesBecomeEntries() {
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, entries);
+    Sandbox sandbox;
+    sandbox.prepareGame({"kat"});
+    sandbox.writeFile(sandbox.inProgram("highscores.txt"), file.toStdString());
+    Form1 form(sandbox.context);
+    form.Form_Load();
+    QStringList got;
+    for (const std::string& e : entriesOf(form.hiscorelist.items())) {
+        got << QString::fromStdString(e);
+    }
+    QCOMPARE(got, entries);
+    QVERIFY(sandbox.dialogs.calls.empty());
+    QCOMPARE(QByteArray::fromStdString(sandbox.readFile(sandbox.inProgram("highscores.txt"))),
+             file);
+}
+
+void StartupTest::unreadableOrOversizedHighscoresEndTheGameUntouched_data() {
+    QTest::addColumn<int>("size");  // 0 stands for a folder in the file's place
+    QTest::newRow("a folder") << 0;
+    QTest::newRow("32767 bytes") << 32767;
+    QTest::newRow("100000 bytes") << 100000;
+}
+
+void StartupTest::unreadableOrOversizedHighscoresEndTheGameUntouched() {
+    QFETCH(int, size);
+    Sandbox sandbox;
+    sandbox.separateWorkDir();
+    sandbox.prepareGame({"kat"});
+    const QString path = sandbox.inProgram("highscores.txt");
+    std::string content;
+    if (size == 0) {
+        QFile::remove(path);
+        QVERIFY(QDir().mkpath(path));
+    } else {
+        for (int i = 0; i < size; ++i) {
+            content.push_back(static_cast<char>(i * 31 % 256));
+        }
+        sandbox.writeFile(path, content);
+    }
+    Form1 form(sandbox.context);
+    QVERIFY_THROWS_EXCEPTION(ui::ProgramEnd, form.Form_Load());
+    QCOMPARE(sandbox.dialogs.calls.size(), 1u);
+    QCOMPARE(sandbox.dialogs.calls[0].text, std::string(form1_texts::kNoHighscores));
+    if (size == 0) {
+        QVERIFY(QFileInfo(path).isDir());
+    } else {
+        QVERIFY(sandbox.readFile(path) == content);
+    }
+    QVERIFY(!QFile::exists(sandbox.inProgram("woordenlijst.txt")));
+}
+
+void StartupTest::gameStateAndWindowAfterStartUp() {
+    Sandbox sandbox;
+    sandbox.prepareGame({"kat", "hond", "vis"});
+    Form1 form(sandbox.context);
+    form.Form_Load();
+    QCOMPARE(sandbox.random.reseeds, 1);
+    QCOMPARE(form.caption(), std::string("ToetsRace 0.27"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("ToetsRace 0.27"));
+    QCOMPARE(form.lives, 5);
+    QCOMPARE(form.speed, 10);
+    QCOMPARE(form.bonusActive, false);
+    QCOMPARE(form.level, 1);
+    QCOMPARE(form.godMode, false);
+    QCOMPARE(form.nextBonusAt, 25000);
+    QCOMPARE(form.scoreLeft, 1100);
+    QCOMPARE(form.wordsInLevel, 0);
+    QCOMPARE(form.startLeft, 11000);
+    QCOMPARE(form.currentWord, std::string("5521r7b602w9138pz"));
+    QCOMPARE(form.aantalw.caption(), std::string("3"));
+    QCOMPARE(entriesOf(form.woordenlijst.items()),
+             (std::vector<std::string>{"hond", "kat", "vis"}));
+    QCOMPARE(entriesOf(form.bonuslist.items()), std::vector<std::string>{"bonuswoord"});
+    QVERIFY(!form.Timer1.enabled());
+    QVERIFY(!form.goedtimer.enabled());
+    QVERIFY(!form.goknipper.enabled());
+    QCOMPARE(form.scorelbl.caption(), std::string("0"));
+    QCOMPARE(form.lvllbl.caption(), std::string("1"));
+    QCOMPARE(form.speedlbl.caption(), std::string("10"));
+    QCOMPARE(form.snel.left(), 11000);
+    QCOMPARE(form.invoer.text(), std::string());
+}
+
+void StartupTest::wordListWrittenBackIsByteExactAndIdempotent() {
+    Sandbox sandbox;
+    std::vector<std::string> words;
+    for (int i = 0; i < 200; ++i) {
+        words.push_back("woord" + std::to_string(1000 + i));
+    }
+    words.push_back("");  // the blank line an earlier start wrote
+    sandbox.prepareGame(words);
+    const std::string written = sandbox.readFile(sandbox.inProgram("woordenlijst.txt"));
+    for (int run = 0; run < 2; ++run) {
+        Form1 form(sandbox.context);
+        form.Form_Load();
+        QCOMPARE(form.aantalw.caption(), std::string("201"));
+        QCOMPARE(form.woordenlijst.items().count(), 200);
+        QCOMPARE(form.woordenlijst.items().item(0), std::string_view("woord1000"));
+        QVERIFY(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")) == written);
+    }
+}
+
+void StartupTest::wordListInAnotherOrderComesBackSorted() {
+    Sandbox sandbox;
+    sandbox.prepareGame({"kat", "hond", ""});
+    Form1 form(sandbox.context);
+    form.Form_Load();
+    QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")),
+             std::string("hond\r\nkat\r\n\r\n"));
+    QCOMPARE(form.aantalw.caption(), std::string("3"));
+}
+
+void StartupTest::wordListWithoutBlankLineKeepsEveryWord() {
+    Sandbox sandbox;
+    sandbox.prepareGame({"kat", "hond"});
+    Form1 form(sandbox.context);
+    form.Form_Load();
+    QCOMPARE(entriesOf(form.woordenlijst.items()), (std::vector<std::string>{"hond", "kat"}));
+    QCOMPARE(form.aantalw.caption(), std::string("2"));
+    QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")),
+             std::string("hond\r\nkat\r\n\r\n"));
+}
+
+void StartupTest::listsComeFromTheWorkingDirectory() {
+    Sandbox sandbox;
+    sandbox.separateWorkDir();
+    sandbox.prepareGame({"kat", "hond"});
+    Form1 form(sandbox.context);
+    form.Form_Load();
+    QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")),
+             std::string("hond\r\nkat\r\n\r\n"));
+    // The working directory's own file is read, never written.
+    QCOMPARE(sandbox.readFile(sandbox.inWork("woordenlijst.txt")), crlfLines({"kat", "hond"}));
+
+    Sandbox without;
+    without.separateWorkDir();
+    without.prepareGame({"kat"});
+    QFile::remove(without.inWork("woordenlijst.txt"));
+    Form1 ended(without.context);
+    QVERIFY_THROWS_EXCEPTION(ui::ProgramEnd, ended.Form_Load());
+    QCOMPARE(without.dialogs.calls.at(0).text,
+             std::string("woordenlijst.txt of bonuslist.txt niet gevonden, Toetsrace sluit nu af"));
+}
+
+void StartupTest::laterFailuresNameTheirCauseAndWriteNothing_data() {
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing bonus list") << "nobonus"
+                                        << "woordenlijst.txt of bonuslist.txt niet gevonden";
+    QTest::newRow("empty word list") << "empty"
+                                     << "woordenlijst.txt bevat geen enkel woord";
+    QTest::newRow("only blank lines") << "blank"
+                                      << "woordenlijst.txt bevat geen enkel woord";
+    QTest::newRow("program folder unwritable") << "unwritable"
+                                               << "kan woordenlijst.txt niet opslaan";
+}
+
+void StartupTest::laterFailuresNameTheirCauseAndWriteNothing() {
+    QFETCH(QString, failure);
+    QFETCH(QString, message);
+    Sandbox sandbox;
+    sandbox.separateWorkDir();
+    sandbox.prepareGame({"kat", "hond"});
+    sandbox.writeFile(sandbox.inProgram("highscores.txt"), kStoredScores);
+    if (failure == "nobonus") {
+        QFile::remove(sandbox.inWork("bonuslijst.txt"));
+    } else if (failure == "empty") {
+        sandbox.writeFile(sandbox.inWork("woordenlijst.txt"), "");
+    } else if (failure == "blank") {
+        sandbox.writeFile(sandbox.inWork("woordenlijst.txt"), "\r\n\r\n\r\n");
+    } else if (failure == "unwritable") {
+        // The rewrite goes where a folder stands in the file's place.
+        QVERIFY(QDir().mkpath(sandbox.inProgram("woordenlijst.txt")));
+    }
+    Form1 form(sandbox.context);
+    QVERIFY_THROWS_EXCEPTION(ui::ProgramEnd, form.Form_Load());
+    QCOMPARE(sandbox.dialogs.calls.size(), 1u);
+    QVERIFY2(sandbox.dialogs.calls[0].text.find(message.toStdString()) != std::string::npos,
+             sandbox.dialogs.calls[0].text.c_str());
+    QCOMPARE(sandbox.dialogs.calls[0].style, 16);
+    QVERIFY(sandbox.readFile(sandbox.inProgram("highscores.txt")) == kStoredScores);
+    if (failure != "unwritable") {
+        QVERIFY(!QFile::exists(sandbox.inProgram("woordenlijst.txt")));
+    }
+}
+
+void StartupTest::failedRewriteKeepsTheOldWordListAndTheHighscores() {
+    Sandbox sandbox;
+    sandbox.separateWorkDir();
+    std::vector<std::string> words;
+    for (int i = 0; i < 3000; ++i) {
+        words.push_back("woord" + std::to_string(i));
+    }
+    sandbox.prepareGame(words);
+    sandbox.writeFile(sandbox.inProgram("highscores.txt"), kStoredScores);
+    const std::string old = "oud\r\n\r\n";
+    sandbox.writeFile(sandbox.inProgram("woordenlijst.txt"), old);
+
+    Form1 form(sandbox.context);
+    bool ended = false;
+    try {
+        const testing::FileSizeLimit limit(8192);
+        form.Form_Load();
+    } catch (const ui::ProgramEnd&) {
+        ended = true;
+    }
+
+    QVERIFY(ended);
+    QCOMPARE(sandbox.dialogs.calls.size(), 1u);
+    QVERIFY(sandbox.dialogs.calls[0].text.find("woordenlijst.txt") != std::string::npos);
+    QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")), old);
+    QVERIFY(sandbox.readFile(sandbox.inProgram("highscores.txt")) == kStoredScores);
+    QCOMPARE(QDir(sandbox.programDir()).entryList(QDir::Files),
+             (QStringList{"highscores.txt", "woordenlijst.txt"}));
+}
+
+QTEST_MAIN(StartupTest)
+#include "tst_startup.moc"
