@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that a task needs, and only those that are missing.
+# Usage: scripts/deps.sh build|test|bench ...
+set -euo pipefail
+
+packages=()
+for group in "$@"; do
+    case "$group" in
+        build) packages+=(build-essential cmake ninja-build qt6-base-dev libicu-dev fonts-freefont-ttf) ;;
+        test) packages+=(xvfb xauth xdotool x11-utils imagemagick) ;;
+        bench) packages+=(wdutch locales time xvfb) ;;
+        *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
+    esac
+done
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Need root (or sudo) to install: ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q </dev/null
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
