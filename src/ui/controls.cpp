@@ -96,8 +96,8 @@ Label::Label(QWidget* parent, const char* name) : QWidget(parent) {
 }
 
 void Label::setup(const TwipRect& rect, std::string_view caption, const Font& font, Align align) {
+    box_ = rect;
     placeControl(*this, rect);
-    leftTwips_ = rect.left;
     setFont(toQFont(font));
     align_ = align;
     setCaption(caption);
@@ -110,7 +110,46 @@ void Label::setCaption(std::string_view caption) {
     caption_ = caption;
     shown_ = toDisplayLines(caption_);
     setAccessibleName(shown_);
+    relayOut();
+}
+
+int Label::boxWidth() const {
+    return twipsToPixels(box_.width);
+}
+
+void Label::relayOut() {
+    painted_.reset();
     update();
+    // A transparent, left-aligned label shows nothing right of its text, so it spans only
+    // its text: a moving word then repaints no more than the word.
+    const int fitted = transparent_ && align_ == Align::Left
+                           ? std::min(boxWidth(), painted().layout.width + 2)
+                           : boxWidth();
+    if (fitted != width()) {
+        resize(fitted, height());
+    }
+}
+
+void Label::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        relayOut();
+    }
+    QWidget::changeEvent(event);
+}
+
+const Label::Painted& Label::painted() const {
+    if (!painted_) {
+        Painted p{layoutText(fontMetrics(), shown_, boxWidth()), {}, {}};
+        for (const QString& line : p.layout.lines) {
+            p.widths.push_back(fontMetrics().horizontalAdvance(line));
+            QStaticText text(line);
+            text.setTextFormat(Qt::PlainText);
+            text.prepare(QTransform(), font());
+            p.lines.push_back(std::move(text));
+        }
+        painted_ = std::move(p);
+    }
+    return *painted_;
 }
 
 void Label::setForeColour(Colour colour) {
@@ -130,16 +169,16 @@ void Label::setBackColour(Colour colour) {
 void Label::setTransparent(bool transparent) {
     transparent_ = transparent;
     setAttribute(Qt::WA_OpaquePaintEvent, !transparent);
-    update();
+    relayOut();
 }
 
 void Label::setAlignment(Align align) {
     align_ = align;
-    update();
+    relayOut();
 }
 
 void Label::setLeft(int twips) {
-    leftTwips_ = twips;
+    box_.left = twips;
     const int x = twipsToPixels(twips);
     if (x != pos().x()) {
         move(x, pos().y());
@@ -147,7 +186,7 @@ void Label::setLeft(int twips) {
 }
 
 TextLayout Label::textLayout() const {
-    return layoutText(fontMetrics(), shown_, width());
+    return painted().layout;
 }
 
 void Label::paintEvent(QPaintEvent*) {
@@ -156,7 +195,20 @@ void Label::paintEvent(QPaintEvent*) {
         painter.fillRect(rect(), back_.toQColor());
     }
     painter.setPen(fore_.toQColor());
-    drawLines(painter, rect(), textLayout(), align_, false, 0);
+    painter.setFont(font());
+    const Painted& p = painted();
+    int y = 0;
+    for (std::size_t i = 0; i < p.lines.size(); ++i) {
+        const int lineWidth = p.widths[i];
+        int x = 0;
+        if (align_ == Align::Centre) {
+            x = (boxWidth() - lineWidth) / 2;
+        } else if (align_ == Align::Right) {
+            x = boxWidth() - lineWidth;
+        }
+        painter.drawStaticText(x, y, p.lines[i]);
+        y += p.layout.lineHeight;
+    }
 }
 
 // Button

@@ -13,12 +13,15 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStaticText>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The controls of the game's windows, with the semantics the window definitions give
 // them: geometry in twips, texts as Windows-1252 bytes, handlers that Qt reaches only
@@ -54,23 +57,39 @@ public:
     void setTransparent(bool transparent);
     void setAlignment(Align align);
 
-    int left() const { return leftTwips_; }
+    int left() const { return box_.left; }
     void setLeft(int twips);
+    // The label's box as the window places it. A transparent label's widget may be
+    // narrower: it spans only its text.
+    const TwipRect& box() const { return box_; }
 
     // The caption's lines as this label paints them.
     TextLayout textLayout() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The laid-out lines, kept between paints: a label repainted on every tick is shaped
+    // only when its caption, font or size changes.
+    struct Painted {
+        TextLayout layout;
+        std::vector<QStaticText> lines;
+        std::vector<int> widths;
+    };
+    const Painted& painted() const;
+    void relayOut();
+    int boxWidth() const;
+
     std::string caption_;
     QString shown_;
+    mutable std::optional<Painted> painted_;
     Colour fore_ = kButtonText;
     Colour back_ = kButtonFace;
     bool transparent_ = false;
     Align align_ = Align::Left;
-    int leftTwips_ = 0;
+    TwipRect box_;
 };
 
 // A push button whose caption wraps at word boundaries onto as many lines as it holds.

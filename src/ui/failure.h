@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <concepts>
 #include <limits>
 #include <stdexcept>
@@ -44,6 +45,17 @@ T checkedSub(T a, T b, const char* what) {
         throw OverflowFailure(what);
     }
     return difference;
+}
+
+// The nearest whole number, a half going to the even neighbour, in the counter's width.
+template <std::integral T>
+T roundChecked(double value, const char* what) {
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= static_cast<double>(std::numeric_limits<T>::min()) &&
+          rounded <= static_cast<double>(std::numeric_limits<T>::max()))) {
+        throw OverflowFailure(what);
+    }
+    return static_cast<T>(rounded);
 }
 
 template <std::integral To, std::integral From>

@@ -25,6 +25,9 @@ public:
     virtual ~ListItems() = default;
     virtual int count() const = 0;
     virtual std::string_view item(int index) const = 0;
+    // How many entries are the empty text; known without looking at the entries.
+    virtual int emptyEntries() const = 0;
+    bool holdsAWord() const { return count() > emptyEntries(); }
     virtual void clear() = 0;
     // Returns the index the entry went to.
     virtual int addItem(std::string_view entry) = 0;

@@ -172,6 +172,7 @@ void ListModel::clear() {
     beginResetModel();
     spans_ = {};
     pool_ = {};
+    emptyEntries_ = 0;
     endResetModel();
 }
 
@@ -192,6 +193,7 @@ int ListModel::addItem(std::string_view entry) {
     const TextLines::Span span{static_cast<std::uint32_t>(pool_.size()),
                                static_cast<std::uint32_t>(entry.size())};
     pool_.append(entry);
+    emptyEntries_ += entry.empty() ? 1 : 0;
     beginInsertRows(QModelIndex(), index, index);
     spans_.insert(spans_.begin() + index, span);
     endInsertRows();
@@ -203,6 +205,7 @@ void ListModel::removeItem(int index) {
         return;
     }
     beginRemoveRows(QModelIndex(), index, index);
+    emptyEntries_ -= spans_[static_cast<std::size_t>(index)].length == 0 ? 1 : 0;
     spans_.erase(spans_.begin() + index);
     if (spans_.empty()) {
         pool_ = {};
@@ -214,9 +217,14 @@ void ListModel::assignLines(TextLines&& lines) {
     if (collator_) {
         sortLines(lines, *collator_);
     }
+    int empty = 0;
+    for (const TextLines::Span span : lines.lines) {
+        empty += span.length == 0 ? 1 : 0;
+    }
     beginResetModel();
     pool_ = std::move(lines.text);
     spans_ = std::move(lines.lines);
+    emptyEntries_ = empty;
     endResetModel();
 }
 

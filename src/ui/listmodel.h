@@ -23,6 +23,7 @@ public:
 
     int count() const override { return static_cast<int>(spans_.size()); }
     std::string_view item(int index) const override;
+    int emptyEntries() const override { return emptyEntries_; }
     void clear() override;
     int addItem(std::string_view entry) override;
     void removeItem(int index) override;
@@ -37,6 +38,7 @@ private:
     std::unique_ptr<Collator> collator_;
     std::string pool_;
     std::vector<TextLines::Span> spans_;
+    int emptyEntries_ = 0;
 };
 
 }  // namespace ui

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+
 #include <sys/resource.h>
 
 #include <csignal>
@@ -128,6 +130,10 @@ FileSizeLimit::~FileSizeLimit() {
     limit.rlim_cur = static_cast<rlim_t>(saved_);
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, savedHandler_);
+}
+
+int VectorList::emptyEntries() const {
+    return static_cast<int>(std::count(entries.begin(), entries.end(), std::string()));
 }
 
 int VectorList::addItem(std::string_view entry) {

@@ -113,6 +113,7 @@ class VectorList : public ui::ListItems {
 public:
     int count() const override { return static_cast<int>(entries.size()); }
     std::string_view item(int index) const override { return entries.at(index); }
+    int emptyEntries() const override;
     void clear() override {
         entries.clear();
         ++clears;
