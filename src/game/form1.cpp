@@ -28,7 +28,17 @@ Form1::Form1(ui::Context& context) : ui::Form(context, "Form1", ui::fixedDialogF
     layOutInputAndButtons();
     layOutListsAndTimers();
     setTabOrder();
+    connectHandlers();
     invoer.setFocus();
+}
+
+void Form1::connectHandlers() {
+    Command1.onClick(ctx, [this] { Command1_Click(); });
+    losecmd.onClick(ctx, [this] { losecmd_Click(); });
+    invoer.onChange(ctx, [this] { invoer_Change(); });
+    Timer1.onTick(ctx, [this] { Timer1_Timer(); });
+    goedtimer.onTick(ctx, [this] { goedtimer_Timer(); });
+    goknipper.onTick(ctx, [this] { goknipper_Timer(); });
 }
 
 void Form1::layOutStatusArea() {

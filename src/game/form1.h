@@ -11,12 +11,28 @@
 // Start-up: Form_Load reads the highscores, sets the caption, loads both word lists,
 // gives the game state its start values and writes the sorted word list back; then the
 // window shows and the game waits.
+//
+// The ring of a word: Command1_Click (the Start Level operation) draws a word and starts
+// Timer1. Each Timer1_Timer counts the word's points down and moves it left; at the finish
+// line it runs WordMissed, which takes a life (or the bonus) and waits for losecmd_Click,
+// or ends the game through GameOver. Each invoer_Change compares the typed text with the
+// word; a match runs WordCompleted, which adds the points and either ends the level (the
+// tenth word) or praises the word and calls Command1_Click for the next one. goedtimer
+// hides the praise again; goknipper blinks "Game Over".
 class Form1 : public ui::Form {
     Q_OBJECT
 public:
     explicit Form1(ui::Context& context);
 
     void Form_Load() override;
+
+    // Event handlers.
+    void Command1_Click();
+    void Timer1_Timer();
+    void invoer_Change();
+    void goedtimer_Timer();
+    void goknipper_Timer();
+    void losecmd_Click();
 
     // Status area.
     ui::Label Label2{this, "Label2"};
@@ -71,7 +87,7 @@ public:
     std::int16_t lives = 0;
     std::int16_t scoreLeft = 0;
     bool godMode = false;
-    std::int16_t wordIndex = 0;
+    std::int32_t wordIndex = 0;  // 32 bits: a word list may hold more than 32,767 words
     bool bonusActive = false;
     std::int16_t savedSpeed = 0;
     std::int32_t nextBonusAt = 0;
@@ -81,6 +97,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void connectHandlers();
     void layOutStatusArea();
     void layOutPlayingField();
     void layOutInputAndButtons();
@@ -89,4 +106,13 @@ private:
 
     void readHighscores();
     void TextFile2ListBox(const char* sFile, ui::ListItems& oList);
+
+    bool drawWord();
+    bool refillWithWords(ui::ListBox& list, const char* file);
+    void WordCompleted();
+    void WordMissed();
+    void GameOver();
+    void RestoreLabelColours();
+    void flashMessage(const char* text);
+    std::string livesCaption() const;
 };

@@ -18,15 +18,6 @@ std::string productCaption() {
            ui::decimal(kVersionRevision);
 }
 
-bool holdsAWord(const ui::ListItems& list) {
-    for (int i = 0; i < list.count(); ++i) {
-        if (!list.item(i).empty()) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 void Form1::Form_Load() {
@@ -50,7 +41,7 @@ void Form1::Form_Load() {
         currentWord = form1_texts::kStartSentinel;
 
         data::dropBlankFirstEntry(woordenlijst.items());
-        if (!holdsAWord(woordenlijst.items())) {
+        if (!woordenlijst.items().holdsAWord()) {
             throw ui::Failure(form1_texts::kNoWords);
         }
         data::writeWordListFile(ctx.programFile(data::kWordFile), woordenlijst.items());

@@ -1,0 +1,81 @@
+#include "game/form1.h"
+#include "game/form1_texts.h"
+#include "ui/failure.h"
+#include "ui/text.h"
+
+#include <charconv>
+
+namespace {
+
+constexpr int kWordsPerLevel = 10;
+constexpr std::int32_t kSpeedPerLevel = 5;
+constexpr std::int16_t kPointsPerWord = 1100;
+
+// The score is the caption of scorelbl: read back as a number, written as its shortest
+// decimal text.
+double readScore(const std::string& caption) {
+    double value = 0;
+    std::from_chars(caption.data(), caption.data() + caption.size(), value);
+    return value;
+}
+
+std::string writeScore(double value) {
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+const char* praiseFor(int points) {
+    for (const form1_texts::Praise& praise : form1_texts::kPraise) {
+        if (points >= praise.floor) {
+            return praise.text;
+        }
+    }
+    return std::end(form1_texts::kPraise)[-1].text;
+}
+
+}  // namespace
+
+// Settles a word typed in time: its points, then the end of the level after the tenth
+// word, otherwise the praise and at once the next word.
+void Form1::WordCompleted() {
+    Timer1.setEnabled(false);
+    scorelbl.setCaption(writeScore(readScore(scorelbl.caption()) + scoreLeft));
+    cheaterlbl.setVisible(godMode);
+    snel.setCaption("");
+    invoer.setText("");
+    snel.setLeft(startLeft);
+    wordsInLevel = ui::checkedAdd<std::int16_t>(wordsInLevel, 1, "het aantal woorden in dit level");
+    xplbl.setCaption(ui::decimal(wordsInLevel));
+
+    if (wordsInLevel == kWordsPerLevel) {
+        level = ui::checkedAdd<std::int16_t>(level, 1, "het level");
+        speed = ui::checkedAdd(speed, kSpeedPerLevel, "de snelheid");
+        wordsInLevel = 0;
+        lvllbl.setCaption(ui::decimal(level));
+        xplbl.setCaption(ui::decimal(wordsInLevel));
+        Command1.setCaption(form1_texts::kStartLevel + ui::decimal(level));
+        scoreLeft = kPointsPerWord;
+        ctx.dialogs.msgBox(
+            form1_texts::kLevelDoneBefore + ui::decimal(level) + form1_texts::kLevelDoneAfter,
+            ui::kExclamation);
+        Command1.setEnabled(true);
+        return;
+    }
+
+    flashMessage((praiseFor(scoreLeft) + std::string("\r\n") + ui::decimal(scoreLeft)).c_str());
+    scoreLeft = kPointsPerWord;
+    Command1_Click();
+}
+
+// The short message in goedlbl, hidden again by goedtimer's first tick.
+void Form1::flashMessage(const char* text) {
+    goedlbl.setCaption(text);
+    goedlbl.show();
+    goedtimer.setEnabled(true);
+}
+
+void Form1::goedtimer_Timer() {
+    goedlbl.hide();
+    goedtimer.setEnabled(false);
+}

@@ -1,0 +1,62 @@
+#include "game/form1.h"
+#include "game/form1_texts.h"
+#include "ui/failure.h"
+#include "ui/text.h"
+
+// Settles a word that reached the finish line: a life lost, or the bonus, and the game
+// waits for losecmd; when no life is left, the game is over.
+void Form1::WordMissed() {
+    if (bonusActive) {
+        // Timer1 is already stopped: no tick runs for this word while the message shows.
+        ctx.dialogs.msgBox(form1_texts::kBonusMissed, ui::kExclamation);
+        speed = savedSpeed;
+    } else {
+        lives = ui::checkedSub<std::int16_t>(lives, 1, "het aantal levens");
+    }
+    currentWord = form1_texts::kMissSentinel;
+    scoreLeft = 1100;
+    flashMessage(form1_texts::kMissed);
+    if (lives == -1) {
+        gameover.show();
+        losecmd.setEnabled(false);
+        Command1.setEnabled(false);
+        GameOver();
+        return;
+    }
+    losecmd.setCaption(livesCaption());
+    losecmd.setEnabled(true);
+    bonusActive = false;
+    setBackColour(ui::kButtonFace);
+    snel.setForeColour(ui::kBlack);
+    RestoreLabelColours();
+}
+
+void Form1::GameOver() {
+    rstgame.setEnabled(true);
+    goknipper.setEnabled(true);
+}
+
+void Form1::goknipper_Timer() {
+    gameover.setVisible(gameover.isHidden());
+}
+
+// Takes the next life.
+void Form1::losecmd_Click() {
+    losecmd.setEnabled(false);
+    snel.setLeft(startLeft);
+    invoer.setText("");
+    Command1_Click();
+}
+
+void Form1::RestoreLabelColours() {
+    ui::Label* const labels[] = {&Label1, &Label2, &Label3,    &Label4,     &Label5,
+                                 &Label6, &Label7, &scorelbl,  &cheaterlbl, &aantalw,
+                                 &xplbl,  &lvllbl, &scoreover, &speedlbl};
+    for (ui::Label* label : labels) {
+        label->setBackColour(backColour());
+    }
+}
+
+std::string Form1::livesCaption() const {
+    return form1_texts::kLivesBefore + ui::decimal(lives) + form1_texts::kLivesAfter;
+}

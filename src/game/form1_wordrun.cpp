@@ -1,0 +1,86 @@
+#include "data/wordfile.h"
+#include "game/form1.h"
+#include "game/form1_texts.h"
+#include "ui/failure.h"
+#include "ui/text.h"
+
+// The Start Level operation: draws the next word, from the bonus list during a bonus
+// level, and sets it running.
+void Form1::Command1_Click() {
+    if (!drawWord()) {
+        return;
+    }
+    invoer.setFocus();
+    Command1.setEnabled(false);
+    snel.setCaption(currentWord);
+    Timer1.setEnabled(true);
+}
+
+// Draws without repeats: the drawn entry leaves its list, and a list that runs empty is
+// filled again from its file. A draw past the last entry or on an empty one draws again.
+bool Form1::drawWord() {
+    ui::ListBox& list = bonusActive ? bonuslist : woordenlijst;
+    for (;;) {
+        ctx.random.reseedFromClock();
+        // A list of nothing but empty entries offers no word: it counts as run empty.
+        if (!list.items().holdsAWord() &&
+            !refillWithWords(list, bonusActive ? data::kBonusFile : data::kWordFile)) {
+            return false;
+        }
+        const int n = list.items().count();
+        const float product = ctx.random.next() * static_cast<float>(n);
+        wordIndex = ui::roundChecked<std::int32_t>(product, "de plaats van het getrokken woord");
+        currentWord = list.items().item(wordIndex);
+        if (!currentWord.empty()) {
+            break;
+        }
+    }
+    list.items().removeItem(wordIndex);
+    if (woordenlijst.items().count() == 0) {
+        TextFile2ListBox(data::kWordFile, woordenlijst.items());
+    }
+    if (bonuslist.items().count() == 0) {
+        TextFile2ListBox(data::kBonusFile, bonuslist.items());
+    }
+    return true;
+}
+
+// Fills a list that offers no word from its file. A file without a single word is told to
+// the player; the level does not start and the Start Level button stays available.
+bool Form1::refillWithWords(ui::ListBox& list, const char* file) {
+    TextFile2ListBox(file, list.items());
+    if (list.items().holdsAWord()) {
+        return true;
+    }
+    ctx.dialogs.msgBox(std::string(file) + form1_texts::kNoWordsToDraw, ui::kExclamation);
+    Command1.setEnabled(true);
+    return false;
+}
+
+// The movement tick: the points count down, the word moves left by `speed` twips and is
+// missed when it reaches the finish line.
+void Form1::Timer1_Timer() {
+    ctx.random.reseedFromClock();
+    speedlbl.setCaption(ui::decimal(speed));
+    if (scoreLeft > 0) {
+        scoreLeft =
+            ui::roundChecked<std::int16_t>(scoreLeft - speed / 10.0, "de punten voor het woord");
+    }
+    if (scoreLeft <= 0) {
+        scoreLeft = 0;
+    }
+    scoreover.setCaption(ui::decimal(scoreLeft));
+    snel.setLeft(ui::checkedSub(snel.left(), speed, "de plaats van het woord"));
+    if (snel.left() <= Line1.x1()) {
+        // Stopped first, so that no tick can follow for this word while a message shows.
+        Timer1.setEnabled(false);
+        WordMissed();
+    }
+}
+
+// The word match, then the typed commands, on every change of the typing box.
+void Form1::invoer_Change() {
+    if (invoer.textIs(currentWord)) {
+        WordCompleted();
+    }
+}
