@@ -16,9 +16,8 @@ path_bin="$root/build/bench/startup_path"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-shuf --random-source=<(yes) /usr/share/dict/dutch | iconv -f UTF-8 -t CP1252//TRANSLIT |
-    sed 's/$/\r/' >"$work/woordenlijst.txt"
-iconv -f CP1252 -t UTF-8 "$work/woordenlijst.txt" | tr -d '\r' >"$work/words.utf8"
+source "$root/bench/wordlist.sh"
+make_dutch_wordlist "$work"
 head -n 10 "$work/woordenlijst.txt" >"$work/ten.txt"
 mkdir -p "$work/out"
 bytes=$(stat -c %s "$work/woordenlijst.txt")

@@ -1,0 +1,104 @@
+// Nanoseconds per movement tick and per keystroke with a given word list loaded. Runs the
+// real main window on Qt's offscreen platform: start-up, Start Level, then ticks (the
+// handler alone, and the handler with the repaint it causes) and keystrokes typed into
+// the typing box that complete nothing.
+//
+// Usage: tick_keystroke <folder holding woordenlijst.txt and bonuslijst.txt>
+
+#include "game/form1.h"
+#include "ui/dialogs.h"
+#include "ui/failure.h"
+#include "ui/random.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+
+namespace {
+
+class ConsoleDialogs : public ui::Dialogs {
+public:
+    int msgBox(std::string_view prompt, int, std::string_view) override {
+        std::cerr << prompt << '\n';
+        return ui::kOk;
+    }
+    ui::InputAnswer inputBox(std::string_view, std::string_view, std::string_view) override {
+        return {};
+    }
+};
+
+using Clock = std::chrono::steady_clock;
+
+double nsPer(Clock::duration d, int n) {
+    return std::chrono::duration<double, std::nano>(d).count() / n;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::cerr << "usage: tick_keystroke <folder with the word lists>\n";
+        return 2;
+    }
+    QTemporaryDir programDir;
+    QFile(programDir.filePath("highscores.txt")).open(QIODevice::WriteOnly);
+    QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
+
+    ConsoleDialogs dialogs;
+    ui::ClockRandom random;
+    ui::Context context{dialogs, random, programDir.path(), [](int code) { std::exit(code); }};
+    Form1 form(context);
+    try {
+        form.Form_Load();
+    } catch (const ui::ProgramEnd& end) {
+        return end.exitCode;
+    }
+    form.show();
+    QApplication::setActiveWindow(&form);
+    form.Command1_Click();
+    form.Timer1.setEnabled(false);  // the benchmark runs the ticks itself
+    QApplication::processEvents();
+
+    const auto keepRunning = [&] {
+        if (form.snel.left() <= 1000) {
+            form.snel.setLeft(form.startLeft);
+        }
+    };
+    constexpr int kTicks = 200000;
+    auto start = Clock::now();
+    for (int i = 0; i < kTicks; ++i) {
+        form.Timer1_Timer();
+        keepRunning();
+    }
+    const double tickNs = nsPer(Clock::now() - start, kTicks);
+
+    constexpr int kPaintedTicks = 20000;
+    start = Clock::now();
+    for (int i = 0; i < kPaintedTicks; ++i) {
+        form.Timer1_Timer();
+        keepRunning();
+        QApplication::processEvents();
+    }
+    const double paintedTickNs = nsPer(Clock::now() - start, kPaintedTicks);
+
+    constexpr int kKeys = 20000;
+    start = Clock::now();
+    for (int i = 0; i < kKeys; i += 2) {
+        QTest::keyClick(&form.invoer, Qt::Key_Q);
+        QTest::keyClick(&form.invoer, Qt::Key_Backspace);
+    }
+    const double keyNs = nsPer(Clock::now() - start, kKeys);
+
+    std::printf("entries %d\ntick_ns %.0f\ntick_with_repaint_ns %.0f\nkeystroke_ns %.0f\n",
+                form.woordenlijst.items().count(), tickNs, paintedTickNs, keyNs);
+    return 0;
+}

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Nanoseconds per movement tick and per keystroke with the whole Debian Dutch word list
+# loaded, and with ten words for comparison: neither may depend on the list's size.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh" build bench
+"$root/scripts/build.sh"
+source "$root/bench/wordlist.sh"
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/full" "$work/ten"
+make_dutch_wordlist "$work/full"
+head -n 10 "$work/full/woordenlijst.txt" >"$work/ten/woordenlijst.txt"
+cp "$root/share/bonuslijst.txt" "$work/full/"
+cp "$root/share/bonuslijst.txt" "$work/ten/"
+for list in full ten; do
+    echo "== $list list"
+    QT_QPA_PLATFORM=offscreen "$root/build/bench/tick_keystroke" "$work/$list" 2>/dev/null
+done
