@@ -5,9 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/docs/screenshot.png}
 work=$(mktemp -d)
-display=:$((90 + RANDOM % 9))
-Xvfb "$display" -screen 0 800x500x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source "$root/scripts/xvfb.sh"
+start_xvfb 800x500x24
 cleanup() { [ -n "${game:-}" ] && kill "$game" 2>/dev/null; kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 cp "$root/build/toetsrace" "$root/share/woordenlijst.txt" "$root/share/bonuslijst.txt" "$work/"
