@@ -1,15 +1,12 @@
 #include "game/form1.h"
 #include "game/form1_texts.h"
+#include "game/rules.h"
 #include "ui/failure.h"
 #include "ui/text.h"
 
 #include <charconv>
 
 namespace {
-
-constexpr int kWordsPerLevel = 10;
-constexpr std::int32_t kSpeedPerLevel = 5;
-constexpr std::int16_t kPointsPerWord = 1100;
 
 // The score is the caption of scorelbl: read back as a number, written as its shortest
 // decimal text.
@@ -45,17 +42,22 @@ void Form1::WordCompleted() {
     snel.setCaption("");
     invoer.setText("");
     snel.setLeft(startLeft);
-    wordsInLevel = ui::checkedAdd<std::int16_t>(wordsInLevel, 1, "het aantal woorden in dit level");
-    xplbl.setCaption(ui::decimal(wordsInLevel));
+    if (bonusActive) {
+        BonusWon();
+    } else {
+        wordsInLevel =
+            ui::checkedAdd<std::int16_t>(wordsInLevel, 1, "het aantal woorden in dit level");
+        xplbl.setCaption(ui::decimal(wordsInLevel));
+    }
 
-    if (wordsInLevel == kWordsPerLevel) {
+    if (wordsInLevel == rules::kWordsPerLevel) {
         level = ui::checkedAdd<std::int16_t>(level, 1, "het level");
-        speed = ui::checkedAdd(speed, kSpeedPerLevel, "de snelheid");
+        speed = ui::checkedAdd(speed, rules::kSpeedPerLevel, "de snelheid");
         wordsInLevel = 0;
         lvllbl.setCaption(ui::decimal(level));
         xplbl.setCaption(ui::decimal(wordsInLevel));
         Command1.setCaption(form1_texts::kStartLevel + ui::decimal(level));
-        scoreLeft = kPointsPerWord;
+        scoreLeft = rules::kPointsPerWord;
         ctx.dialogs.msgBox(
             form1_texts::kLevelDoneBefore + ui::decimal(level) + form1_texts::kLevelDoneAfter,
             ui::kExclamation);
@@ -64,7 +66,10 @@ void Form1::WordCompleted() {
     }
 
     flashMessage((praiseFor(scoreLeft) + std::string("\r\n") + ui::decimal(scoreLeft)).c_str());
-    scoreLeft = kPointsPerWord;
+    scoreLeft = rules::kPointsPerWord;
+    if (readScore(scorelbl.caption()) >= nextBonusAt) {
+        StartBonusLevel();
+    }
     Command1_Click();
 }
 

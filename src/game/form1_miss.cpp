@@ -1,5 +1,6 @@
 #include "game/form1.h"
 #include "game/form1_texts.h"
+#include "game/rules.h"
 #include "ui/failure.h"
 #include "ui/text.h"
 
@@ -14,7 +15,7 @@ void Form1::WordMissed() {
         lives = ui::checkedSub<std::int16_t>(lives, 1, "het aantal levens");
     }
     currentWord = form1_texts::kMissSentinel;
-    scoreLeft = 1100;
+    scoreLeft = rules::kPointsPerWord;
     flashMessage(form1_texts::kMissed);
     if (lives == -1) {
         gameover.show();

@@ -4,6 +4,7 @@
 #include "data/wordfile.h"
 #include "game/form1.h"
 #include "game/form1_texts.h"
+#include "game/rules.h"
 #include "ui/failure.h"
 #include "ui/text.h"
 #include "version.h"
@@ -29,13 +30,13 @@ void Form1::Form_Load() {
         TextFile2ListBox(data::kBonusFile, bonuslist.items());
         aantalw.setCaption(ui::decimal(woordenlijst.items().count()));
 
-        lives = 5;
-        speed = 10;
+        lives = rules::kStartLives;
+        speed = rules::kStartSpeed;
         bonusActive = false;
         level = 1;
         godMode = false;
-        nextBonusAt = 25000;
-        scoreLeft = 1100;
+        nextBonusAt = rules::kBonusStep;
+        scoreLeft = rules::kPointsPerWord;
         wordsInLevel = 0;
         startLeft = ui::checkedNarrow<std::int16_t>(snel.left(), "de beginplaats van het woord");
         currentWord = form1_texts::kStartSentinel;
