@@ -35,7 +35,9 @@ Form1::Form1(ui::Context& context) : ui::Form(context, "Form1", ui::fixedDialogF
 void Form1::connectHandlers() {
     Command1.onClick(ctx, [this] { Command1_Click(); });
     losecmd.onClick(ctx, [this] { losecmd_Click(); });
+    rstgame.onClick(ctx, [this] { rstgame_Click(); });
     invoer.onChange(ctx, [this] { invoer_Change(); });
+    invoer.onKeyDown(ctx, [this](int keyCode, int shift) { invoer_KeyDown(keyCode, shift); });
     Timer1.onTick(ctx, [this] { Timer1_Timer(); });
     goedtimer.onTick(ctx, [this] { goedtimer_Timer(); });
     goknipper.onTick(ctx, [this] { goknipper_Timer(); });

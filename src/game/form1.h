@@ -19,6 +19,11 @@
 // word; a match runs WordCompleted, which adds the points and either ends the level (the
 // tenth word) or praises the word and calls Command1_Click for the next one. goedtimer
 // hides the praise again; goknipper blinks "Game Over".
+//
+// Every 25000 points WordCompleted runs StartBonusLevel before the next word: that word
+// comes from bonuslist, each tick runs FlashColours, and the word ends in BonusWon or in
+// the bonus branch of WordMissed. After the word match, invoer_Change tests the typed
+// commands; "/god" runs ToggleGodMode, which may call rstgame_Click (Reset Game).
 class Form1 : public ui::Form {
     Q_OBJECT
 public:
@@ -33,6 +38,8 @@ public:
     void goedtimer_Timer();
     void goknipper_Timer();
     void losecmd_Click();
+    void rstgame_Click();
+    void invoer_KeyDown(int keyCode, int shift);
 
     // Status area.
     ui::Label Label2{this, "Label2"};
@@ -113,6 +120,11 @@ private:
     void WordMissed();
     void GameOver();
     void RestoreLabelColours();
+    void StartBonusLevel();
+    void FlashColours();
+    void BonusWon();
+    void runTypedCommands();
+    void ToggleGodMode();
     void flashMessage(const char* text);
     std::string livesCaption() const;
 };

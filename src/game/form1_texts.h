@@ -28,6 +28,23 @@ inline constexpr const char* kBonusMissed =
     "Jammer zeg! geen bonuspunten en snelheidsverlaging voor u. (Normale snelheid wordt nu "
     "weer toegepast)";
 
+inline constexpr const char* kBonusStart =
+    "U heeft een bonuslevel verdient! (Als u last heeft van epilepsie dan moet u het nu "
+    "meteen afsluiten)\r\n"
+    "Dit zijn iets moeilijkere woorden dan normaal, MAAR de snelheid wordt wel verlaagd met 5";
+inline constexpr const char* kBonusWon =
+    "Je hebt de bonus gewonnen! w00t! jij krijgt een snelheidsverlaging (minder dan de normale "
+    "snelheid)";
+inline constexpr const char* kLeaveGodMode =
+    "Je moet resetten om uit godmode te komen.\r\nNu Resetten?";
+inline constexpr const char* kReset = "Reset!";
+
+// The typed commands: the whole text of the typing box, exactly.
+inline constexpr const char* kSpeedCommand = "/speed";
+inline constexpr const char* kPauseCommand = "/p";
+inline constexpr const char* kGodCommand = "/god";
+inline constexpr const char* kDebugCommand = "/debug";
+
 // The praise for a completed word, by the points it earned: the first whose floor they reach.
 struct Praise {
     int floor;

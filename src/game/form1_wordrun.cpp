@@ -70,6 +70,9 @@ void Form1::Timer1_Timer() {
         scoreLeft = 0;
     }
     scoreover.setCaption(ui::decimal(scoreLeft));
+    if (bonusActive) {
+        FlashColours();
+    }
     snel.setLeft(ui::checkedSub(snel.left(), speed, "de plaats van het woord"));
     if (snel.left() <= Line1.x1()) {
         // Stopped first, so that no tick can follow for this word while a message shows.
@@ -83,4 +86,5 @@ void Form1::invoer_Change() {
     if (invoer.textIs(currentWord)) {
         WordCompleted();
     }
+    runTypedCommands();
 }

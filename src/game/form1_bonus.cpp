@@ -1,0 +1,50 @@
+#include "game/form1.h"
+#include "game/form1_texts.h"
+#include "game/rules.h"
+#include "ui/failure.h"
+
+namespace {
+
+int colourPart(float r) {
+    return ui::roundChecked<int>(r * 255.0, "een kleurwaarde");
+}
+
+}  // namespace
+
+// Earned every 25000 points: one word from the bonus list, slower, in flashing colours.
+void Form1::StartBonusLevel() {
+    nextBonusAt =
+        ui::checkedAdd(nextBonusAt, rules::kBonusStep, "de score voor het volgende bonuslevel");
+    savedSpeed = ui::checkedNarrow<std::int16_t>(
+        speed, "de snelheid bij het begin van het bonuslevel (bewaard in savedSpeed)");
+    ctx.dialogs.msgBox(form1_texts::kBonusStart, ui::kExclamation);
+    bonusActive = true;
+    speed = ui::checkedSub(speed, rules::kBonusSlowdown, "de snelheid");
+}
+
+// On every tick of a bonus word: a random colour for the word, another for the window and
+// the information labels.
+void Form1::FlashColours() {
+    const float r1 = ctx.random.next();
+    const float r2 = ctx.random.next();
+    const float r3 = ctx.random.next();
+    snel.setForeColour(ui::Colour::rgb(colourPart(r1), colourPart(r2), colourPart(r3)));
+    const float r4 = ctx.random.next();
+    const float r5 = ctx.random.next();
+    const float r6 = ctx.random.next();
+    setBackColour(ui::Colour::rgb(colourPart(r4), colourPart(r5), colourPart(r6)));
+    RestoreLabelColours();
+}
+
+// The bonus word typed in time: the speed from before the bonus level, less a third.
+void Form1::BonusWon() {
+    ctx.dialogs.msgBox(form1_texts::kBonusWon, ui::kExclamation);
+    speed = savedSpeed;
+    const std::int32_t reduction =
+        ui::roundChecked<std::int32_t>(savedSpeed / 3.0, "de snelheidsverlaging");
+    speed = ui::checkedSub(speed, reduction, "de snelheid");
+    setBackColour(ui::kButtonFace);
+    snel.setForeColour(ui::kBlack);
+    RestoreLabelColours();
+    bonusActive = false;
+}

@@ -1,0 +1,49 @@
+#include "game/form1.h"
+#include "game/form1_texts.h"
+#include "game/rules.h"
+#include "ui/failure.h"
+
+// The commands, each the whole text of the box, tested in turn on the text as it stands
+// then; each clears the box, which runs the change handler again on the empty text.
+void Form1::runTypedCommands() {
+    using namespace form1_texts;
+    if (invoer.textIs(kSpeedCommand)) {
+        speed = ui::checkedAdd(speed, rules::kSpeedCommandStep, "de snelheid");
+        invoer.setText("");
+    }
+    if (invoer.textIs(kPauseCommand)) {
+        const bool pausing = Timer1.enabled();
+        Timer1.setEnabled(!pausing);
+        invoer.setMaxLength(pausing ? rules::kPausedMaxLength : 0);
+        invoer.setText("");
+    }
+    if (invoer.textIs(kGodCommand)) {
+        ToggleGodMode();
+        invoer.setText("");
+    }
+    if (invoer.textIs(kDebugCommand)) {
+        invoer.setText("");
+        woordenlijst.setVisible(woordenlijst.isHidden());
+    }
+}
+
+// God mode gives 9999 lives and refuses highscores; only a reset leaves it.
+void Form1::ToggleGodMode() {
+    if (!godMode) {
+        godMode = true;
+        lives = rules::kGodLives;
+        losecmd.setCaption(livesCaption());
+        return;
+    }
+    if (ctx.dialogs.msgBox(form1_texts::kLeaveGodMode,
+                           ui::kYesNo | ui::kInformation | ui::kDefaultButton2) == ui::kYes) {
+        rstgame_Click();
+    }
+}
+
+// Delete empties the box, with any modifier; the key then reaches the empty box.
+void Form1::invoer_KeyDown(int keyCode, int) {
+    if (keyCode == ui::kKeyDelete) {
+        invoer.setText("");
+    }
+}
