@@ -3,7 +3,7 @@
 #include "ui/text.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 
 namespace data {
 
@@ -45,6 +45,13 @@ std::string describeFailure(const QFileDevice& file) {
     return std::string(cause) + " (" + ui::toBytesLossy(detail) + ")";
 }
 
+std::string saveFailureMessage(const QString& path, const std::string& cause) {
+    const QFileInfo where(path);
+    return "Toetsrace kan " + ui::toBytesLossy(where.fileName()) + " niet opslaan in " +
+           ui::toBytesLossy(where.absolutePath()) + ": " + cause +
+           ". Het bestand is niet veranderd. Toetsrace sluit nu af.";
+}
+
 std::string readWholeFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -82,20 +89,41 @@ std::string readWholeFile(const QString& path) {
     return bytes;
 }
 
+// QSaveFile in Qt 6.4 commits a file whose buffered data failed to reach the disk in full
+// (the error of the final flush is not counted), so the writer goes unbuffered and checks
+// that every byte of every write arrived.
+AtomicWriter::AtomicWriter(const QString& path) : file_(path), path_(path) {
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        fail();
+    }
+}
+
+void AtomicWriter::write(std::string_view bytes) {
+    const qint64 size = static_cast<qint64>(bytes.size());
+    if (file_.write(bytes.data(), size) != size || file_.error() != QFileDevice::NoError) {
+        fail();
+    }
+}
+
+void AtomicWriter::commit() {
+    if (!file_.commit()) {
+        fail();
+    }
+}
+
+void AtomicWriter::fail() {
+    std::string cause = describeFailure(file_);
+    if (file_.error() == QFileDevice::NoError) {
+        cause = "niet alles kon worden geschreven (schijf vol of bestand te groot)";
+    }
+    file_.cancelWriting();
+    throw FileError(path_, cause);
+}
+
 void saveWholeFile(const QString& path, std::string_view bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw FileError(path, describeFailure(file));
-    }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-        static_cast<qint64>(bytes.size())) {
-        const std::string cause = describeFailure(file);
-        file.cancelWriting();
-        throw FileError(path, cause);
-    }
-    if (!file.commit()) {
-        throw FileError(path, describeFailure(file));
-    }
+    AtomicWriter writer(path);
+    writer.write(bytes);
+    writer.commit();
 }
 
 }  // namespace data

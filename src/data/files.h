@@ -1,12 +1,11 @@
 #pragma once
 
+#include <QSaveFile>
 #include <QString>
 
 #include <stdexcept>
 #include <string>
 #include <string_view>
-
-class QFileDevice;
 
 namespace data {
 
@@ -23,8 +22,26 @@ private:
 // The cause of a failed file operation, in Dutch, with the system's own words after it.
 std::string describeFailure(const QFileDevice& file);
 
+// The message that a file could not be saved: which file, in which folder, and why.
+std::string saveFailureMessage(const QString& path, const std::string& cause);
+
 // Every byte of a file. Throws FileError.
 std::string readWholeFile(const QString& path);
+
+// Writes a file that replaces the old one only when all of it is on disk: until commit()
+// the stored file stays as it was, and a writer dropped without commit() leaves nothing
+// behind. Every write is checked in full. Throws FileError.
+class AtomicWriter {
+public:
+    explicit AtomicWriter(const QString& path);
+    void write(std::string_view bytes);
+    void commit();
+
+private:
+    [[noreturn]] void fail();
+    QSaveFile file_;
+    QString path_;
+};
 
 // Replaces a file whole and atomically: until the new content is complete on disk the old
 // file stays as it was. Throws FileError.

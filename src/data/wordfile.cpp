@@ -4,9 +4,6 @@
 #include "ui/failure.h"
 #include "ui/text.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
-
 #include <cstring>
 #include <limits>
 
@@ -76,46 +73,30 @@ void dropBlankFirstEntry(ui::ListItems& list) {
 }
 
 void writeWordListFile(const QString& path, const ui::ListItems& list) {
-    const auto fail = [&](const std::string& cause) {
-        const QFileInfo where(path);
-        throw ui::Failure("Toetsrace kan " + ui::toBytesLossy(where.fileName()) +
-                          " niet opslaan in " + ui::toBytesLossy(where.absolutePath()) + ": " +
-                          cause + ". Het bestand is niet veranderd. Toetsrace sluit nu af.");
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        fail(describeFailure(file));
-    }
-    std::string chunk;
-    constexpr std::size_t kChunk = 1 << 16;
-    chunk.reserve(kChunk + 2);
-    const auto flush = [&] {
-        if (file.write(chunk.data(), static_cast<qint64>(chunk.size())) !=
-            static_cast<qint64>(chunk.size())) {
-            const std::string cause = describeFailure(file);
-            file.cancelWriting();
-            fail(cause);
-        }
-        chunk.clear();
-    };
-    for (int i = 0; i < list.count(); ++i) {
-        const std::string_view entry = list.item(i);
-        if (chunk.size() + entry.size() + 2 > kChunk) {
-            flush();
-        }
-        if (entry.size() + 2 > kChunk) {
+    try {
+        AtomicWriter writer(path);
+        std::string chunk;
+        constexpr std::size_t kChunk = 1 << 16;
+        chunk.reserve(kChunk);
+        for (int i = 0; i < list.count(); ++i) {
+            const std::string_view entry = list.item(i);
+            if (chunk.size() + entry.size() + 2 > kChunk) {
+                writer.write(chunk);
+                chunk.clear();
+            }
+            if (entry.size() + 2 > kChunk) {
+                writer.write(entry);
+                writer.write("\r\n");
+                continue;
+            }
             chunk.append(entry);
             chunk.append("\r\n");
-            flush();
-            continue;
         }
-        chunk.append(entry);
         chunk.append("\r\n");
-    }
-    chunk.append("\r\n");
-    flush();
-    if (!file.commit()) {
-        fail(describeFailure(file));
+        writer.write(chunk);
+        writer.commit();
+    } catch (const FileError& error) {
+        throw ui::Failure(saveFailureMessage(path, error.what()));
     }
 }
 
