@@ -1,8 +1,29 @@
 #include "data/highscores.h"
 
 #include "data/cipher.h"
+#include "data/files.h"
+#include "ui/failure.h"
 
 namespace data {
+
+std::string highscorePlainText(const ui::ListItems& table) {
+    std::string plain;
+    for (int i = 0; i < table.count(); ++i) {
+        plain.append(table.item(i));
+        plain.append("\r\n");
+    }
+    return plain;
+}
+
+void saveHighscoreFile(const QString& path, const ui::ListItems& table) {
+    // The whole content is ready before the file is touched.
+    const std::string bytes = EncryptString(highscorePlainText(table), kHighscoreKey) + "\r\n";
+    try {
+        saveWholeFile(path, bytes);
+    } catch (const FileError& error) {
+        throw ui::Failure(saveFailureMessage(path, error.what()));
+    }
+}
 
 std::vector<std::string> highscoreEntries(std::string_view fileBytes) {
     const std::string plain = DecryptString(fileBytes, kHighscoreKey);

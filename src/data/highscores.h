@@ -1,5 +1,10 @@
 #pragma once
 
+#include "data/cipher.h"
+#include "ui/listitems.h"
+
+#include <QString>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +15,18 @@ namespace data {
 
 inline constexpr const char* kHighscoreFile = "highscores.txt";
 inline constexpr std::string_view kHighscoreKey = "zwavel";
+
+// The largest file start-up can read back: its whole text must stay below the cipher's
+// limit. The plain text of the table is two characters shorter (the file's own CR LF).
+inline constexpr std::size_t kLargestHighscoreFile = kCipherLimit - 1;
+inline constexpr std::size_t kLargestHighscoreText = kLargestHighscoreFile - 2;
+
+// The table's plain text: every entry, in the table's order, followed by CR LF.
+std::string highscorePlainText(const ui::ListItems& table);
+
+// Writes the table enciphered, then a plain CR LF, replacing the file atomically.
+// Throws ui::Failure naming the file and the cause; the stored file then stays as it was.
+void saveHighscoreFile(const QString& path, const ui::ListItems& table);
 
 // The entries a highscore file holds: its whole text deciphered and cut at every CR LF.
 // Whatever follows the last CR LF (the file's own closing CR LF, deciphered) is no entry.

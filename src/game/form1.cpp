@@ -36,6 +36,9 @@ void Form1::connectHandlers() {
     Command1.onClick(ctx, [this] { Command1_Click(); });
     losecmd.onClick(ctx, [this] { losecmd_Click(); });
     rstgame.onClick(ctx, [this] { rstgame_Click(); });
+    Command2.onClick(ctx, [this] { Command2_Click(); });
+    Command3.onClick(ctx, [this] { Command3_Click(); });
+    hiscorelist.onDoubleClick(ctx, [this] { hiscorelist_DblClick(); });
     invoer.onChange(ctx, [this] { invoer_Change(); });
     invoer.onKeyDown(ctx, [this](int keyCode, int shift) { invoer_KeyDown(keyCode, shift); });
     Timer1.onTick(ctx, [this] { Timer1_Timer(); });

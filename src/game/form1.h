@@ -24,6 +24,10 @@
 // comes from bonuslist, each tick runs FlashColours, and the word ends in BonusWon or in
 // the bonus branch of WordMissed. After the word match, invoer_Change tests the typed
 // commands; "/god" runs ToggleGodMode, which may call rstgame_Click (Reset Game).
+//
+// Beside the ring, at any time: Command3_Click writes the score with the player's name
+// into hiscorelist, Command2_Click shows or hides it, hiscorelist_DblClick deletes an
+// entry; each change rewrites highscores.txt through SaveHighscores.
 class Form1 : public ui::Form {
     Q_OBJECT
 public:
@@ -39,6 +43,9 @@ public:
     void goknipper_Timer();
     void losecmd_Click();
     void rstgame_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void hiscorelist_DblClick();
     void invoer_KeyDown(int keyCode, int shift);
 
     // Status area.
@@ -125,6 +132,8 @@ private:
     void BonusWon();
     void runTypedCommands();
     void ToggleGodMode();
+    void SaveHighscores();
+    const char* refusalOf(const std::string& entry, bool representable) const;
     void flashMessage(const char* text);
     std::string livesCaption() const;
 };

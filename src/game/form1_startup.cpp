@@ -64,9 +64,7 @@ void Form1::readHighscores() {
         try {
             data::saveWholeFile(path, {});
         } catch (const data::FileError& error) {
-            throw ui::Failure("Toetsrace kan highscores.txt niet aanmaken in " +
-                              ui::toBytesLossy(QFileInfo(path).absolutePath()) + ": " +
-                              error.what() + ". Toetsrace sluit nu af.");
+            throw ui::Failure(data::saveFailureMessage(path, error.what()));
         }
         throw ui::ProgramEnd{0};
     }

@@ -39,6 +39,20 @@ inline constexpr const char* kLeaveGodMode =
     "Je moet resetten om uit godmode te komen.\r\nNu Resetten?";
 inline constexpr const char* kReset = "Reset!";
 
+inline constexpr const char* kCheated =
+    "Je hebt gecheat dus je mag niet in de highscores schrijven.";
+inline constexpr const char* kNamePrompt = "En wat is jouw naampje?";
+inline constexpr const char* kNoName = "Dan niet!";
+inline constexpr const char* kDeleteQuestion = "Zeker weten verwijderen?";
+inline constexpr const char* kNameWithLineBreak =
+    "Een naam kan geen regeleinde bevatten. Er is niets aan de highscores toegevoegd.";
+inline constexpr const char* kNameNotStorable =
+    "Je naam bevat een teken dat Toetsrace niet kan bewaren. Gebruik letters, cijfers en "
+    "leestekens van West-Europese talen. Er is niets aan de highscores toegevoegd.";
+inline constexpr const char* kTableFull =
+    "De highscorelijst is vol: deze score past er niet meer bij. Verwijder eerst een oude "
+    "score (dubbelklik erop). Er is niets aan de highscores toegevoegd.";
+
 // The typed commands: the whole text of the typing box, exactly.
 inline constexpr const char* kSpeedCommand = "/speed";
 inline constexpr const char* kPauseCommand = "/p";
