@@ -2,6 +2,7 @@
 
 #include "data/wordfile.h"
 #include "game/form1_texts.h"
+#include "memory/form2.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -32,6 +33,8 @@ Form1::Form1(ui::Context& context) : ui::Form(context, "Form1", ui::fixedDialogF
     invoer.setFocus();
 }
 
+Form1::~Form1() = default;
+
 void Form1::connectHandlers() {
     Command1.onClick(ctx, [this] { Command1_Click(); });
     losecmd.onClick(ctx, [this] { losecmd_Click(); });
@@ -39,6 +42,7 @@ void Form1::connectHandlers() {
     Command2.onClick(ctx, [this] { Command2_Click(); });
     Command3.onClick(ctx, [this] { Command3_Click(); });
     hiscorelist.onDoubleClick(ctx, [this] { hiscorelist_DblClick(); });
+    Command5.onClick(ctx, [this] { Command5_Click(); });
     invoer.onChange(ctx, [this] { invoer_Change(); });
     invoer.onKeyDown(ctx, [this](int keyCode, int shift) { invoer_KeyDown(keyCode, shift); });
     Timer1.onTick(ctx, [this] { Timer1_Timer(); });
@@ -123,6 +127,15 @@ void Form1::setTabOrder() {
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(order[i], order[i + 1]);
     }
+}
+
+// "Switch naar onthoud modus".
+void Form1::Command5_Click() {
+    hide();
+    if (!memoryWindow) {
+        memoryWindow = std::make_unique<Form2>(ctx, woordenlijst.items(), *this);
+    }
+    memoryWindow->showForm();
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

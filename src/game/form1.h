@@ -4,7 +4,10 @@
 #include "ui/form.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+class Form2;
 
 // Form1 is the main window and the whole typing game.
 //
@@ -27,11 +30,13 @@
 //
 // Beside the ring, at any time: Command3_Click writes the score with the player's name
 // into hiscorelist, Command2_Click shows or hides it, hiscorelist_DblClick deletes an
-// entry; each change rewrites highscores.txt through SaveHighscores.
+// entry; each change rewrites highscores.txt through SaveHighscores. Command5_Click hides
+// this window, its timers still running, and shows the memory-mode window.
 class Form1 : public ui::Form {
     Q_OBJECT
 public:
     explicit Form1(ui::Context& context);
+    ~Form1() override;
 
     void Form_Load() override;
 
@@ -46,6 +51,7 @@ public:
     void Command2_Click();
     void Command3_Click();
     void hiscorelist_DblClick();
+    void Command5_Click();
     void invoer_KeyDown(int keyCode, int shift);
 
     // Status area.
@@ -106,6 +112,9 @@ public:
     std::int16_t savedSpeed = 0;
     std::int32_t nextBonusAt = 0;
     std::string playerName;
+
+    // The memory-mode window, created the first time it is opened and kept while hidden.
+    std::unique_ptr<Form2> memoryWindow;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

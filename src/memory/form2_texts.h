@@ -1,0 +1,17 @@
+#pragma once
+
+// Every text of the memory-mode window that the player sees.
+namespace form2_texts {
+
+inline constexpr const char* kCaption = "Onthouden!";
+inline constexpr const char* kExplanation =
+    "De bedoeling is dat nadat je op 'Go!' drukt dat je alle woorden onthoud die er voorbij "
+    "komen\r\n"
+    "elke keer moet je dan ook alle vorige woorden intypen die je hebt gekregen om een nieuw "
+    "woord te krijgen\r\n"
+    "net zoiets als 'Ik ga op reis en ik neem mee'";
+inline constexpr const char* kNoWordsToDraw =
+    "woordenlijst.txt bevat geen enkel woord. Zet er woorden in, \xE9\xE9n per regel, en "
+    "probeer het opnieuw.";
+
+}  // namespace form2_texts
