@@ -215,7 +215,8 @@ void Label::paintEvent(QPaintEvent*) {
 
 Button::Button(QWidget* parent, const char* name) : QPushButton(parent) {
     setObjectName(QString::fromLatin1(name));
-    setAutoDefault(false);
+    // A focused button takes Enter, as the toolkit's buttons do.
+    setAutoDefault(true);
 }
 
 void Button::setup(const TwipRect& rect, std::string_view caption, const Font& font) {

@@ -3,6 +3,8 @@
 #include "ui/text.h"
 #include "ui/twips.h"
 
+#include <QKeyEvent>
+
 namespace ui {
 
 Form::Form(Context& context, const char* name, Qt::WindowFlags flags, QWidget* parent)
@@ -42,6 +44,20 @@ void Form::showForm() {
         Form_Load();
     }
     show();
+}
+
+void Form::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key == Qt::Key_Escape && cancelButton_ && cancelButton_->isEnabled()) {
+        cancelButton_->click();
+        return;
+    }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && defaultButton_ &&
+        defaultButton_->isEnabled()) {
+        defaultButton_->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 Qt::WindowFlags fixedDialogFrame() {

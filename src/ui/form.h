@@ -3,6 +3,7 @@
 #include "ui/colour.h"
 #include "ui/context.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 #include <string>
@@ -25,17 +26,26 @@ public:
 
     void setClientSize(int widthTwips, int heightTwips, bool fixed);
 
+    // Enter presses the default button unless the focused control takes it (a focused
+    // button presses itself); Esc presses the cancel button.
+    void setDefaultButton(QPushButton* button) { defaultButton_ = button; }
+    void setCancelButton(QPushButton* button) { cancelButton_ = button; }
+
     // Runs the load handler if the window has not been loaded yet, then shows it.
     void showForm();
     bool loaded() const { return loaded_; }
     virtual void Form_Load() {}
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
     Context& ctx;
 
 private:
     Colour back_ = kButtonFace;
     bool loaded_ = false;
+    QPushButton* defaultButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 // The flags of a window that cannot be resized and has only a close box.
