@@ -1,5 +1,6 @@
 #include "game/form1.h"
 
+#include "about/frmabout.h"
 #include "data/wordfile.h"
 #include "game/form1_texts.h"
 #include "memory/form2.h"
@@ -42,6 +43,7 @@ void Form1::connectHandlers() {
     Command2.onClick(ctx, [this] { Command2_Click(); });
     Command3.onClick(ctx, [this] { Command3_Click(); });
     hiscorelist.onDoubleClick(ctx, [this] { hiscorelist_DblClick(); });
+    Command4.onClick(ctx, [this] { Command4_Click(); });
     Command5.onClick(ctx, [this] { Command5_Click(); });
     invoer.onChange(ctx, [this] { invoer_Change(); });
     invoer.onKeyDown(ctx, [this](int keyCode, int shift) { invoer_KeyDown(keyCode, shift); });
@@ -127,6 +129,18 @@ void Form1::setTabOrder() {
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(order[i], order[i + 1]);
     }
+}
+
+// "About": one about window, brought to the front when it is open already.
+void Form1::Command4_Click() {
+    if (!aboutWindow) {
+        aboutWindow = new frmAbout(ctx, this);
+        aboutWindow->showForm();
+        return;
+    }
+    aboutWindow->show();
+    aboutWindow->raise();
+    aboutWindow->activateWindow();
 }
 
 // "Switch naar onthoud modus".

@@ -3,11 +3,14 @@
 #include "ui/controls.h"
 #include "ui/form.h"
 
+#include <QPointer>
+
 #include <cstdint>
 #include <memory>
 #include <string>
 
 class Form2;
+class frmAbout;
 
 // Form1 is the main window and the whole typing game.
 //
@@ -31,7 +34,8 @@ class Form2;
 // Beside the ring, at any time: Command3_Click writes the score with the player's name
 // into hiscorelist, Command2_Click shows or hides it, hiscorelist_DblClick deletes an
 // entry; each change rewrites highscores.txt through SaveHighscores. Command5_Click hides
-// this window, its timers still running, and shows the memory-mode window.
+// this window, its timers still running, and shows the memory-mode window; Command4_Click
+// opens the about window beside it.
 class Form1 : public ui::Form {
     Q_OBJECT
 public:
@@ -51,6 +55,7 @@ public:
     void Command2_Click();
     void Command3_Click();
     void hiscorelist_DblClick();
+    void Command4_Click();
     void Command5_Click();
     void invoer_KeyDown(int keyCode, int shift);
 
@@ -115,6 +120,8 @@ public:
 
     // The memory-mode window, created the first time it is opened and kept while hidden.
     std::unique_ptr<Form2> memoryWindow;
+    // The about window while it is open; closing discards it.
+    QPointer<frmAbout> aboutWindow;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

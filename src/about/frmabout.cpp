@@ -1,0 +1,75 @@
+#include "about/frmabout.h"
+
+#include "about/about_texts.h"
+#include "ui/text.h"
+#include "version.h"
+
+#include <QPixmap>
+
+namespace {
+
+Qt::WindowFlags dialogFrame() {
+    // A dialog of the main window: no task-bar entry of its own.
+    return (ui::fixedDialogFrame() & ~Qt::Window) | Qt::Dialog;
+}
+
+}  // namespace
+
+frmAbout::frmAbout(ui::Context& context, QWidget* mainWindow)
+    : ui::Form(context, "frmAbout", dialogFrame(), mainWindow) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setCaption(about_texts::kInitialCaption);
+    setClientSize(5730, 3555, true);
+    setFont(ui::toQFont(ui::kWindowFont));
+    setWindowIcon(QPixmap(QStringLiteral(":/toetsrace/icon.png")));
+    layOut();
+    cmdOK.onClick(ctx, [this] { cmdOK_Click(); });
+    Command1.onClick(ctx, [this] { Command1_Click(); });
+}
+
+void frmAbout::layOut() {
+    picIcon.setup({300, 120, 780, 780}, QPixmap(QStringLiteral(":/toetsrace/icon.png")), true);
+    lblTitle.setup({1500, 60, 3885, 360}, "Application Title");
+    lblTitle.setForeColour(ui::kBlack);
+    lblVersion.setup({1500, 480, 3885, 225}, "Version");
+    Label1.setup({1500, 720, 3885, 225}, "Changelog:");
+    Text1.setup({1500, 1020, 3975, 1455}, ui::MultiLineTextBox::ScrollBars::Vertical);
+    Text1.setText(about_texts::kChangelog);
+    Text1.setReadOnly(true);
+    Text1.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Image1.setup({120, 1020, 1275, 1440}, QPixmap(QStringLiteral(":/toetsrace/about.png")), false);
+    Label2.setup({120, 2820, 3555, 435}, about_texts::kDisclaimer);
+    cmdOK.setup({4020, 2640, 1260, 345}, "&OK");
+    Command1.setup({4020, 3060, 1260, 345}, "&Help");
+    setDefaultButton(&Command1);
+    setCancelButton(&Command1);
+
+    QWidget::setTabOrder(&cmdOK, &picIcon);
+    QWidget::setTabOrder(&picIcon, &Text1);
+    QWidget::setTabOrder(&Text1, &Command1);
+    cmdOK.setFocus();
+}
+
+void frmAbout::Form_Load() {
+    const std::string title = kProductName;
+    setCaption("About " + title);
+    lblVersion.setCaption("Version " + ui::decimal(kVersionMajor) + "." +
+                          ui::decimal(kVersionMinor) + "." + ui::decimal(kVersionRevision));
+    lblTitle.setCaption(title + "\r\n" + about_texts::kCreditLine);
+}
+
+void frmAbout::cmdOK_Click() {
+    close();
+}
+
+// The help text, built anew on every click.
+void frmAbout::Command1_Click() {
+    std::string help;
+    for (const char* line : about_texts::kHelpLines) {
+        if (!help.empty()) {
+            help += "\r\n";
+        }
+        help += line;
+    }
+    ctx.dialogs.msgBox(help, ui::kInformation);
+}
