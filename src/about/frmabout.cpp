@@ -41,6 +41,9 @@ void frmAbout::layOut() {
     Label2.setup({120, 2820, 3555, 435}, about_texts::kDisclaimer);
     cmdOK.setup({4020, 2640, 1260, 345}, "&OK");
     Command1.setup({4020, 3060, 1260, 345}, "&Help");
+    picIcon.setAccessibleName(QStringLiteral("Programma-icoon"));
+    Image1.setAccessibleName(QStringLiteral("Afbeelding: een toets op weg naar de finish"));
+    Text1.setAccessibleName(QStringLiteral("Changelog"));
     setDefaultButton(&Command1);
     setCancelButton(&Command1);
 

@@ -30,6 +30,7 @@ Form1::Form1(ui::Context& context) : ui::Form(context, "Form1", ui::fixedDialogF
     layOutInputAndButtons();
     layOutListsAndTimers();
     setTabOrder();
+    nameForScreenReaders();
     connectHandlers();
     invoer.setFocus();
 }
@@ -120,6 +121,25 @@ void Form1::layOutListsAndTimers() {
     Timer1.setInterval(kMovementTickMs);
     goedtimer.setInterval(kFlashMs);
     goknipper.setInterval(kFlashMs);
+}
+
+// Controls without a caption of their own, or whose caption is only a number, are named
+// by what they are for.
+void Form1::nameForScreenReaders() {
+    scorelbl.setPurpose("Score");
+    scoreover.setPurpose("Score over voor huidige woord");
+    lvllbl.setPurpose("Level");
+    aantalw.setPurpose("Aantal woorden");
+    xplbl.setPurpose("XP");
+    speedlbl.setPurpose("Snelheid");
+    snel.setPurpose("Woord");
+    goedlbl.setPurpose("Melding");
+    Line1.setAccessibleName(QStringLiteral("Finishlijn"));
+    invoer.setAccessibleName(QStringLiteral("Typ hier het woord"));
+    woordenlijst.setAccessibleName(QStringLiteral("Woordenlijst"));
+    bonuslist.setAccessibleName(QStringLiteral("Bonuswoorden"));
+    hiscorelist.setAccessibleName(QStringLiteral("Highscores"));
+    loadhi.setAccessibleName(QStringLiteral("Highscorebestand"));
 }
 
 void Form1::setTabOrder() {

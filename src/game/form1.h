@@ -133,6 +133,7 @@ private:
     void layOutInputAndButtons();
     void layOutListsAndTimers();
     void setTabOrder();
+    void nameForScreenReaders();
 
     void readHighscores();
     void TextFile2ListBox(const char* sFile, ui::ListItems& oList);

@@ -43,6 +43,11 @@ void Form2::layOut() {
     Command2.setup({540, 5280, 1455, 615}, "Terug naar Toetsrace");
     flasher.setInterval(kPraiseMs);
 
+    onthouden.setPurpose("Woorden onthouden");
+    onthwoord.setPurpose("Laatste woord");
+    Text1.setAccessibleName(QStringLiteral("Typ hier alle woorden achter elkaar"));
+    Command3.setAccessibleName(QStringLiteral("Uitleg"));
+
     QWidget::setTabOrder(&Text1, &Command1);
     QWidget::setTabOrder(&Command1, &Command2);
     QWidget::setTabOrder(&Command2, &Command3);

@@ -109,8 +109,22 @@ void Label::setCaption(std::string_view caption) {
     }
     caption_ = caption;
     shown_ = toDisplayLines(caption_);
-    setAccessibleName(shown_);
+    updateAccessibleName();
     relayOut();
+}
+
+void Label::setPurpose(const char* purpose) {
+    purpose_ = QString::fromUtf8(purpose);
+    updateAccessibleName();
+}
+
+void Label::updateAccessibleName() {
+    const QString caption = QString(shown_).replace(QLatin1Char('\n'), QLatin1Char(' ')).trimmed();
+    if (purpose_.isEmpty()) {
+        setAccessibleName(caption);
+    } else {
+        setAccessibleName(caption.isEmpty() ? purpose_ : purpose_ + QStringLiteral(": ") + caption);
+    }
 }
 
 int Label::boxWidth() const {

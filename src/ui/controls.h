@@ -48,6 +48,9 @@ public:
 
     const std::string& caption() const { return caption_; }
     void setCaption(std::string_view caption);
+    // What the label is for, as a screen reader names it together with the caption
+    // ("Score: 1100"); a label without one is named by its caption alone.
+    void setPurpose(const char* purpose);
 
     Colour foreColour() const { return fore_; }
     void setForeColour(Colour colour);
@@ -82,8 +85,11 @@ private:
     void relayOut();
     int boxWidth() const;
 
+    void updateAccessibleName();
+
     std::string caption_;
     QString shown_;
+    QString purpose_;
     mutable std::optional<Painted> painted_;
     Colour fore_ = kButtonText;
     Colour back_ = kButtonFace;

@@ -1,0 +1,72 @@
+#include "about/frmabout.h"
+#include "game.h"
+#include "memory/form2.h"
+
+#include <QAccessible>
+#include <QtTest>
+
+using testing::Game;
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyControlHasAName();
+    void valueLabelsSayWhatTheyShow();
+};
+
+namespace {
+
+QString accessibleName(QWidget* control) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+// The window's own controls: every child that carries a name.
+QStringList unnamedControls(QWidget& window) {
+    QStringList unnamed;
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        if (name.isEmpty() || name.startsWith(QLatin1String("qt_"))) {
+            continue;
+        }
+        if (accessibleName(control).trimmed().isEmpty()) {
+            unnamed << name;
+        }
+    }
+    return unnamed;
+}
+
+}  // namespace
+
+void AccessibilityTest::everyControlHasAName() {
+    Game game;
+    game->show();
+    QCOMPARE(unnamedControls(game.form()), QStringList());
+    QVERIFY(game->findChildren<QWidget*>().size() > 30);
+    // Empty captions too: between words the word label still says what it is.
+    game->snel.setCaption("");
+    QCOMPARE(accessibleName(&game->snel), QStringLiteral("Woord"));
+    QCOMPARE(accessibleName(&game->Command2), QStringLiteral("Zie Of Verberg Highscore"));
+
+    game->Command5_Click();
+    QCOMPARE(unnamedControls(*game->memoryWindow), QStringList());
+    QCOMPARE(accessibleName(&game->memoryWindow->Command3), QStringLiteral("Uitleg"));
+    game->memoryWindow->Command2_Click();
+
+    game->Command4_Click();
+    QCOMPARE(unnamedControls(*game->aboutWindow), QStringList());
+    QCOMPARE(accessibleName(&game->aboutWindow->cmdOK), QStringLiteral("OK"));
+}
+
+void AccessibilityTest::valueLabelsSayWhatTheyShow() {
+    Game game;
+    game.startWord(1);
+    game->Timer1_Timer();
+    QCOMPARE(accessibleName(&game->scoreover),
+             QStringLiteral("Score over voor huidige woord: 1099"));
+    QCOMPARE(accessibleName(&game->snel), QStringLiteral("Woord: kat"));
+    QCOMPARE(accessibleName(&game->Label3), QStringLiteral("Score over voor huidige woord:"));
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
