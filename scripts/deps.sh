@@ -7,7 +7,7 @@ packages=()
 for group in "$@"; do
     case "$group" in
         build) packages+=(build-essential cmake ninja-build qt6-base-dev libicu-dev fonts-freefont-ttf) ;;
-        test) packages+=(xvfb xauth xdotool x11-utils imagemagick) ;;
+        test) packages+=(xvfb xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev) ;;
         bench) packages+=(wdutch locales time xvfb) ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
