@@ -99,9 +99,14 @@ AtomicWriter::AtomicWriter(const QString& path) : file_(path), path_(path) {
 }
 
 void AtomicWriter::write(std::string_view bytes) {
-    const qint64 size = static_cast<qint64>(bytes.size());
-    if (file_.write(bytes.data(), size) != size || file_.error() != QFileDevice::NoError) {
-        fail();
+    // A short write is followed by another for the rest, so that a full disk or an I/O
+    // error shows itself with its own cause.
+    while (!bytes.empty()) {
+        const qint64 n = file_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (n <= 0 || file_.error() != QFileDevice::NoError) {
+            fail();
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
     }
 }
 
