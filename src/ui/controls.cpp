@@ -108,7 +108,7 @@ void Label::setCaption(std::string_view caption) {
         return;
     }
     caption_ = caption;
-    shown_ = toDisplayLines(caption_);
+    shown_ = toDisplayLines(shownPart(caption_));
     updateAccessibleName();
     relayOut();
 }
@@ -295,7 +295,9 @@ std::string TextBox::text() const {
 }
 
 bool TextBox::textIs(std::string_view bytes) const {
-    return QLineEdit::text() == toQString(bytes);
+    // One character per byte: texts of different lengths never match.
+    const QString text = QLineEdit::text();
+    return static_cast<std::size_t>(text.size()) == bytes.size() && text == toQString(bytes);
 }
 
 void TextBox::setText(std::string_view bytes) {
@@ -381,7 +383,8 @@ std::string MultiLineTextBox::text() const {
 }
 
 bool MultiLineTextBox::textIs(std::string_view bytes) const {
-    return shownWithCrLf() == toQString(bytes);
+    const QString text = shownWithCrLf();
+    return static_cast<std::size_t>(text.size()) == bytes.size() && text == toQString(bytes);
 }
 
 void MultiLineTextBox::setText(std::string_view bytes) {

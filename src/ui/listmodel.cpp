@@ -236,7 +236,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)) {
         return {};
     }
-    return toQString(item(index.row()));
+    return toQString(shownPart(item(index.row())));
 }
 
 }  // namespace ui

@@ -46,6 +46,10 @@ std::string decimal(long long value) {
     return std::to_string(value);
 }
 
+std::string_view shownPart(std::string_view bytes) {
+    return bytes.substr(0, kShownCharacters);
+}
+
 QString toDisplayLines(std::string_view bytes) {
     QString text = toQString(bytes);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

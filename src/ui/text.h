@@ -24,6 +24,13 @@ std::optional<std::string> fromQString(const QString& text);
 // The shortest decimal text of a whole number, as captions show numbers.
 std::string decimal(long long value);
 
+// No control shows more than this many characters of a text: a line of a word file may be
+// megabytes long, and laying all of it out would stall the game for what no screen shows.
+inline constexpr std::size_t kShownCharacters = 1000;
+
+// The part of a text a control shows.
+std::string_view shownPart(std::string_view bytes);
+
 // Line ends as the player sees them in a multi-line widget ("\n") and as the game holds
 // them in its texts (CR LF).
 QString toDisplayLines(std::string_view bytes);
