@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that a task needs, and only those that are missing.
-# Usage: scripts/deps.sh build|test|bench ...
+# Usage: scripts/deps.sh build|test|bench|fuzz ...
 set -euo pipefail
 
 packages=()
@@ -9,6 +9,7 @@ for group in "$@"; do
         build) packages+=(build-essential cmake ninja-build qt6-base-dev libicu-dev fonts-freefont-ttf) ;;
         test) packages+=(xvfb xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev) ;;
         bench) packages+=(wdutch locales time xvfb) ;;
+        fuzz) packages+=(clang libclang-rt-14-dev) ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
     esac
 done

@@ -15,9 +15,13 @@ std::string highscorePlainText(const ui::ListItems& table) {
     return plain;
 }
 
+std::string highscoreFileBytes(const ui::ListItems& table) {
+    return EncryptString(highscorePlainText(table), kHighscoreKey) + "\r\n";
+}
+
 void saveHighscoreFile(const QString& path, const ui::ListItems& table) {
     // The whole content is ready before the file is touched.
-    const std::string bytes = EncryptString(highscorePlainText(table), kHighscoreKey) + "\r\n";
+    const std::string bytes = highscoreFileBytes(table);
     try {
         saveWholeFile(path, bytes);
     } catch (const FileError& error) {

@@ -24,7 +24,11 @@ inline constexpr std::size_t kLargestHighscoreText = kLargestHighscoreFile - 2;
 // The table's plain text: every entry, in the table's order, followed by CR LF.
 std::string highscorePlainText(const ui::ListItems& table);
 
-// Writes the table enciphered, then a plain CR LF, replacing the file atomically.
+// The bytes of the file for a table: its plain text enciphered, then a plain CR LF.
+// A table too large for the cipher is an overflow failure.
+std::string highscoreFileBytes(const ui::ListItems& table);
+
+// Writes the table's file, replacing the old one atomically.
 // Throws ui::Failure naming the file and the cause; the stored file then stays as it was.
 void saveHighscoreFile(const QString& path, const ui::ListItems& table);
 
