@@ -13,6 +13,8 @@ namespace {
 
 constexpr const char* kLoadFailed =
     "woordenlijst.txt of bonuslist.txt niet gevonden, Toetsrace sluit nu af";
+constexpr const char* kNoWordsToDraw =
+    " bevat geen enkel woord. Zet er woorden in, \xE9\xE9n per regel, en probeer het opnieuw.";
 
 std::size_t countCarriageReturns(const std::string& text) {
     std::size_t count = 0;
@@ -64,6 +66,18 @@ void TextFile2ListBox(const QString& sFile, ui::ListItems& oList, ui::Dialogs& d
     }
     dialogs.msgBox(kLoadFailed, ui::kCritical);
     throw ui::ProgramEnd{1};
+}
+
+bool offerWords(const char* file, ui::ListItems& list, ui::Dialogs& dialogs) {
+    if (list.holdsAWord()) {
+        return true;
+    }
+    TextFile2ListBox(QString::fromLatin1(file), list, dialogs);
+    if (list.holdsAWord()) {
+        return true;
+    }
+    dialogs.msgBox(file + std::string(kNoWordsToDraw), ui::kExclamation);
+    return false;
 }
 
 void dropBlankFirstEntry(ui::ListItems& list) {

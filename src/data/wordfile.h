@@ -24,6 +24,11 @@ ui::TextLines readTextLines(const QString& path);
 // is fatal: the player is told so and the program ends.
 void TextFile2ListBox(const QString& sFile, ui::ListItems& oList, ui::Dialogs& dialogs);
 
+// Makes sure a list offers a word to draw: a list of nothing but empty entries is filled
+// again from its file; a file without a single word is told to the player, and then it
+// returns false. Words are drawn only from lists this said yes to, so a draw never hangs.
+bool offerWords(const char* file, ui::ListItems& list, ui::Dialogs& dialogs);
+
 // A word list that start-up wrote ends in a blank line, which sorts to the front: that
 // blank entry goes. A list without one (written by hand) keeps every word.
 void dropBlankFirstEntry(ui::ListItems& list);

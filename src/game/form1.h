@@ -139,7 +139,6 @@ private:
     void TextFile2ListBox(const char* sFile, ui::ListItems& oList);
 
     bool drawWord();
-    bool refillWithWords(ui::ListBox& list, const char* file);
     void WordCompleted();
     void WordMissed();
     void GameOver();

@@ -15,9 +15,6 @@ inline constexpr const char* kNoWords =
     "woordenlijst.txt bevat geen enkel woord. Zet er woorden in, \xE9\xE9n per regel, en start "
     "Toetsrace opnieuw. Toetsrace sluit nu af.";
 
-inline constexpr const char* kNoWordsToDraw =
-    " bevat geen enkel woord. Zet er woorden in, \xE9\xE9n per regel, en probeer het opnieuw.";
-
 inline constexpr const char* kStartLevel = "Start Level ";
 inline constexpr const char* kLivesBefore = "Nog ";
 inline constexpr const char* kLivesAfter = " Levens";

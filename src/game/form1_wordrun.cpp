@@ -22,9 +22,10 @@ bool Form1::drawWord() {
     ui::ListBox& list = bonusActive ? bonuslist : woordenlijst;
     for (;;) {
         ctx.random.reseedFromClock();
-        // A list of nothing but empty entries offers no word: it counts as run empty.
-        if (!list.items().holdsAWord() &&
-            !refillWithWords(list, bonusActive ? data::kBonusFile : data::kWordFile)) {
+        if (!data::offerWords(bonusActive ? data::kBonusFile : data::kWordFile, list.items(),
+                              ctx.dialogs)) {
+            // The level does not start; the Start Level button stays available.
+            Command1.setEnabled(true);
             return false;
         }
         const int n = list.items().count();
@@ -43,18 +44,6 @@ bool Form1::drawWord() {
         TextFile2ListBox(data::kBonusFile, bonuslist.items());
     }
     return true;
-}
-
-// Fills a list that offers no word from its file. A file without a single word is told to
-// the player; the level does not start and the Start Level button stays available.
-bool Form1::refillWithWords(ui::ListBox& list, const char* file) {
-    TextFile2ListBox(file, list.items());
-    if (list.items().holdsAWord()) {
-        return true;
-    }
-    ctx.dialogs.msgBox(std::string(file) + form1_texts::kNoWordsToDraw, ui::kExclamation);
-    Command1.setEnabled(true);
-    return false;
 }
 
 // The movement tick: the points count down, the word moves left by `speed` twips and is

@@ -81,13 +81,8 @@ void Form2::Command1_Click() {
 bool Form2::drawWord() {
     int index = 0;
     do {
-        // A list without a word (its blank entries left over) counts as run empty.
-        if (!words_.holdsAWord()) {
-            data::TextFile2ListBox(data::kWordFile, words_, ctx.dialogs);
-            if (!words_.holdsAWord()) {
-                ctx.dialogs.msgBox(form2_texts::kNoWordsToDraw, ui::kExclamation);
-                return false;
-            }
+        if (!data::offerWords(data::kWordFile, words_, ctx.dialogs)) {
+            return false;
         }
         const float product = ctx.random.next() * static_cast<float>(words_.count());
         index = ui::roundChecked<int>(product, "de plaats van het getrokken woord");

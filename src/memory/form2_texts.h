@@ -10,8 +10,5 @@ inline constexpr const char* kExplanation =
     "elke keer moet je dan ook alle vorige woorden intypen die je hebt gekregen om een nieuw "
     "woord te krijgen\r\n"
     "net zoiets als 'Ik ga op reis en ik neem mee'";
-inline constexpr const char* kNoWordsToDraw =
-    "woordenlijst.txt bevat geen enkel woord. Zet er woorden in, \xE9\xE9n per regel, en "
-    "probeer het opnieuw.";
 
 }  // namespace form2_texts
