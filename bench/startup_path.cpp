@@ -4,6 +4,7 @@
 //
 // Usage: startup_path <word file> <folder to write woordenlijst.txt into>
 
+#include "console_dialogs.h"
 #include "data/wordfile.h"
 #include "ui/failure.h"
 #include "ui/listmodel.h"
@@ -16,21 +17,6 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
-
-namespace {
-
-class ConsoleDialogs : public ui::Dialogs {
-public:
-    int msgBox(std::string_view prompt, int, std::string_view) override {
-        std::cerr << prompt << '\n';
-        return ui::kOk;
-    }
-    ui::InputAnswer inputBox(std::string_view, std::string_view, std::string_view) override {
-        return {};
-    }
-};
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);

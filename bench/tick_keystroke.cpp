@@ -5,6 +5,7 @@
 //
 // Usage: tick_keystroke <folder holding woordenlijst.txt and bonuslijst.txt>
 
+#include "console_dialogs.h"
 #include "game/form1.h"
 #include "ui/dialogs.h"
 #include "ui/failure.h"
@@ -20,17 +21,6 @@
 #include <iostream>
 
 namespace {
-
-class ConsoleDialogs : public ui::Dialogs {
-public:
-    int msgBox(std::string_view prompt, int, std::string_view) override {
-        std::cerr << prompt << '\n';
-        return ui::kOk;
-    }
-    ui::InputAnswer inputBox(std::string_view, std::string_view, std::string_view) override {
-        return {};
-    }
-};
 
 using Clock = std::chrono::steady_clock;
 

@@ -115,7 +115,7 @@ void FaultsTest::wordListRewriteThatFailsPartWay() {
         words.push_back("woord" + std::to_string(i));
     }
     sandbox.prepareGame(words);
-    const std::string scores = data::EncryptString("100, Jan\r\n", "zwavel") + "\r\n";
+    const std::string scores = testing::highscoreFileFor("100, Jan\r\n");
     sandbox.writeFile(sandbox.inProgram("highscores.txt"), scores);
     const std::string old = "oud\r\nwoord\r\n\r\n";
     sandbox.writeFile(sandbox.inProgram("woordenlijst.txt"), old);
@@ -158,7 +158,7 @@ void FaultsTest::filesThatCannotBeRead() {
     Sandbox sandbox;
     sandbox.separateWorkDir();
     sandbox.prepareGame({"kat", "hond"});
-    const std::string scores = data::EncryptString("100, Jan\r\n", "zwavel") + "\r\n";
+    const std::string scores = testing::highscoreFileFor("100, Jan\r\n");
     sandbox.writeFile(sandbox.inProgram("highscores.txt"), scores);
     const QString path = file == "highscores.txt" ? sandbox.inProgram("highscores.txt")
                                                   : sandbox.inWork(file.toLatin1().constData());

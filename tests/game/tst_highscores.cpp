@@ -26,10 +26,6 @@ private slots:
 
 namespace {
 
-std::string highscoreFile(const std::string& plain) {
-    return data::EncryptString(plain, "zwavel") + "\r\n";
-}
-
 std::string stored(Game& game) {
     return game.sandbox.readFile(game.sandbox.inProgram("highscores.txt"));
 }
@@ -53,14 +49,14 @@ std::vector<std::string> table(Game& game) {
 void HighscoresTest::fileHoldsTheEncipheredTableThenCrLf() {
     Game game;
     writeScore(game, "350", "Piet");
-    QCOMPARE(stored(game), highscoreFile("350, Piet\r\n"));
+    QCOMPARE(stored(game), testing::highscoreFileFor("350, Piet\r\n"));
     QCOMPARE(game.sandbox.dialogs.calls.at(0).kind, std::string("inputBox"));
     QCOMPARE(game.sandbox.dialogs.calls.at(0).text, std::string("En wat is jouw naampje?"));
     QCOMPARE(game.sandbox.dialogs.calls.at(0).title, std::string());
     writeScore(game, "1200", "Jan");
     // 22 plain characters, 24 bytes on disk.
     QCOMPARE(stored(game).size(), 24u);
-    QCOMPARE(stored(game), highscoreFile("1200, Jan\r\n350, Piet\r\n"));
+    QCOMPARE(stored(game), testing::highscoreFileFor("1200, Jan\r\n350, Piet\r\n"));
     QCOMPARE(game->playerName, std::string("Jan"));
     // Deleting the last entries leaves the two bytes CR LF.
     for (int i = 0; i < 2; ++i) {
@@ -79,7 +75,8 @@ void HighscoresTest::entriesSortByTheirText() {
     writeScore(game, "100", "Kees");
     QCOMPARE(table(game),
              (std::vector<std::string>{"100, Kees", "1000, Els", "12000, Piet", "9500, Jan"}));
-    QCOMPARE(stored(game), highscoreFile("100, Kees\r\n1000, Els\r\n12000, Piet\r\n9500, Jan\r\n"));
+    QCOMPARE(stored(game),
+             testing::highscoreFileFor("100, Kees\r\n1000, Els\r\n12000, Piet\r\n9500, Jan\r\n"));
 }
 
 void HighscoresTest::nameIsKeptAsTyped() {
@@ -138,7 +135,7 @@ void HighscoresTest::deletingAsksFirst() {
     game.sandbox.dialogs.answer(ui::kYes);
     game->hiscorelist_DblClick();
     QCOMPARE(table(game), std::vector<std::string>{"100, Jan"});
-    QCOMPARE(stored(game), highscoreFile("100, Jan\r\n"));
+    QCOMPARE(stored(game), testing::highscoreFileFor("100, Jan\r\n"));
 }
 
 void HighscoresTest::doubleClickWithoutSelectionRemovesNothing() {

@@ -29,10 +29,6 @@ private slots:
 
 namespace {
 
-std::string highscoreFile(const std::string& plain) {
-    return data::EncryptString(plain, "zwavel") + "\r\n";
-}
-
 std::vector<std::string> entriesOf(const ui::ListItems& list) {
     std::vector<std::string> out;
     for (int i = 0; i < list.count(); ++i) {
@@ -41,7 +37,7 @@ std::vector<std::string> entriesOf(const ui::ListItems& list) {
     return out;
 }
 
-const std::string kStoredScores = highscoreFile("1200, Jan\r\n350, Piet\r\n");
+const std::string kStoredScores = testing::highscoreFileFor("1200, Jan\r\n350, Piet\r\n");
 
 }  // namespace
 
@@ -76,16 +72,19 @@ void StartupTest::highscoreLinesBecomeEntries_data() {
     QTest::newRow("empty file") << QByteArray() << QStringList{};
     QTest::newRow("only CR LF") << QByteArray("\r\n") << QStringList{};
     QTest::newRow("two entries, sorted")
-        << QByteArray::fromStdString(highscoreFile("350, Piet\r\n1200, Jan\r\n"))
+        << QByteArray::fromStdString(testing::highscoreFileFor("350, Piet\r\n1200, Jan\r\n"))
         << QStringList{"1200, Jan", "350, Piet"};
-    QTest::newRow("three lines") << QByteArray::fromStdString(highscoreFile("a\r\nb\r\nc\r\n"))
+    QTest::newRow("three lines") << QByteArray::fromStdString(
+                                        testing::highscoreFileFor("a\r\nb\r\nc\r\n"))
                                  << QStringList{"a", "b", "c"};
     QTest::newRow("last line unterminated")
-        << QByteArray::fromStdString(highscoreFile("a\r\nb\r\nc")) << QStringList{"a", "b"};
+        << QByteArray::fromStdString(testing::highscoreFileFor("a\r\nb\r\nc"))
+        << QStringList{"a", "b"};
     QTest::newRow("empty line inside")
-        << QByteArray::fromStdString(highscoreFile("a\r\n\r\nb\r\n")) << QStringList{"", "a", "b"};
+        << QByteArray::fromStdString(testing::highscoreFileFor("a\r\n\r\nb\r\n"))
+        << QStringList{"", "a", "b"};
     QTest::newRow("largest readable file")
-        << QByteArray::fromStdString(highscoreFile(std::string(32762, 'x') + "\r\n"))
+        << QByteArray::fromStdString(testing::highscoreFileFor(std::string(32762, 'x') + "\r\n"))
         << QStringList{QString(32762, QLatin1Char('x'))};
 }
 

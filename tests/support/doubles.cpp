@@ -1,5 +1,9 @@
 #include "doubles.h"
 
+#include "data/cipher.h"
+#include "data/highscores.h"
+#include "ui/controls.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -130,6 +134,33 @@ FileSizeLimit::~FileSizeLimit() {
     limit.rlim_cur = static_cast<rlim_t>(saved_);
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, savedHandler_);
+}
+
+std::string highscoreFileFor(const std::string& plain) {
+    return data::EncryptString(plain, data::kHighscoreKey) + "\r\n";
+}
+
+QStringList unfittedTexts(QWidget& window) {
+    QStringList unfitted;
+    for (ui::Label* label : window.findChildren<ui::Label*>()) {
+        const ui::TextLayout layout = label->textLayout();
+        if (layout.width > label->width() || layout.height() > label->height()) {
+            unfitted << QStringLiteral("%1: %2x%3 in %4x%5")
+                            .arg(label->objectName())
+                            .arg(layout.width)
+                            .arg(layout.height())
+                            .arg(label->width())
+                            .arg(label->height());
+        }
+    }
+    for (ui::Button* button : window.findChildren<ui::Button*>()) {
+        const ui::TextLayout layout = button->textLayout();
+        const QRect box = button->captionRect();
+        if (layout.width > box.width() || layout.height() > box.height()) {
+            unfitted << button->objectName();
+        }
+    }
+    return unfitted;
 }
 
 int VectorList::emptyEntries() const {

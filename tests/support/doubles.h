@@ -5,7 +5,9 @@
 #include "ui/listitems.h"
 #include "ui/random.h"
 
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
@@ -93,6 +95,12 @@ private:
 
 // Word-file bytes: each line followed by CR LF.
 std::string crlfLines(const std::vector<std::string>& lines);
+
+// A highscore file holding this plain text: enciphered, then a plain CR LF.
+std::string highscoreFileFor(const std::string& plain);
+
+// The labels and buttons of a window whose text does not fit inside its box.
+QStringList unfittedTexts(QWidget& window);
 
 // Limits the size of files this process writes, for root as for anyone: a write past the
 // limit fails part-way, as on a full disk. Lifted again when it goes out of scope.
