@@ -13,7 +13,7 @@ work=$(mktemp -d)
 source "$root/scripts/xvfb.sh"
 start_xvfb 1024x768x24
 pids=()
-cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; kill "$xvfb" 2>/dev/null || true; rm -rf "$work"; }
+cleanup() { stop_own "${pids[@]}" "$xvfb"; rm -rf "$work"; }
 trap cleanup EXIT
 make_dutch_wordlist "$work"
 cp "$root/build/toetsrace" "$root/share/bonuslijst.txt" "$work/"

@@ -7,7 +7,7 @@ out=${1:-$root/docs/screenshot.png}
 work=$(mktemp -d)
 source "$root/scripts/xvfb.sh"
 start_xvfb 800x500x24
-cleanup() { [ -n "${game:-}" ] && kill "$game" 2>/dev/null; kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
+cleanup() { stop_own ${game:-} "$xvfb"; rm -rf "$work"; }
 trap cleanup EXIT
 cp "$root/build/toetsrace" "$root/share/woordenlijst.txt" "$root/share/bonuslijst.txt" "$work/"
 : >"$work/highscores.txt"

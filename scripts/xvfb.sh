@@ -1,13 +1,42 @@
-# Sourced: start_xvfb starts an Xvfb on a free display and sets $display and $xvfb (its pid).
+# Sourced: start_xvfb starts an Xvfb of its own and sets $display and $xvfb (its pid).
+# Each call picks a display number at random, away from the usual ones, and tries another
+# when that one is taken: Xvfb's own choice of a free display (-displayfd) races when
+# several start at once, and two tests could end up on one server.
 start_xvfb() {
-    local size=${1:-1024x768x24} fifo
+    local size=${1:-1024x768x24} fifo number attempt
     fifo=$(mktemp -u)
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    xvfb=$!
-    local number
-    read -r -t 10 number <"$fifo" || true
-    rm -f "$fifo"
-    [ -n "$number" ] || { echo "Xvfb did not start" >&2; return 1; }
-    display=":$number"
+    for attempt in $(seq 20); do
+        number=$((200 + (RANDOM + $$ * 7 + attempt * 131) % 700))
+        [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
+        mkfifo "$fifo"
+        Xvfb ":$number" -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+        xvfb=$!
+        local ready=""
+        read -r -t 10 ready <"$fifo" || true
+        rm -f "$fifo"
+        if [ "$ready" = "$number" ] && kill -0 "$xvfb" 2>/dev/null; then
+            display=":$number"
+            # Ready means a client is served, not only that the socket is there.
+            local tries
+            for tries in $(seq 100); do
+                xdpyinfo -display "$display" >/dev/null 2>&1 && return 0
+                sleep 0.1
+            done
+        fi
+        kill "$xvfb" 2>/dev/null || true
+    done
+    echo "Xvfb did not start" >&2
+    return 1
+}
+
+# Stops processes this shell started, by their ids; an id whose process has ended (and may
+# since belong to someone else) is left alone.
+stop_own() {
+    local pid
+    for pid in "$@"; do
+        # The parent's id follows the state, after the command name in parentheses.
+        [ "$(sed -E 's/^.*\) . ([0-9]+) .*$/\1/' "/proc/$pid/stat" 2>/dev/null)" = "$$" ] &&
+            kill "$pid" 2>/dev/null
+    done
+    return 0
 }
