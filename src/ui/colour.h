@@ -45,7 +45,5 @@ private:
 inline constexpr Colour kBlack = Colour::rgb(0, 0, 0);
 inline constexpr Colour kButtonFace = Colour::system(SystemColour::ButtonFace);
 inline constexpr Colour kButtonText = Colour::system(SystemColour::ButtonText);
-inline constexpr Colour kWindowBackground = Colour::system(SystemColour::WindowBackground);
-inline constexpr Colour kWindowText = Colour::system(SystemColour::WindowText);
 
 }  // namespace ui

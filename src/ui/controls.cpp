@@ -38,48 +38,9 @@ int shiftState(Qt::KeyboardModifiers modifiers) {
     return shift;
 }
 
+// The toolkit's code of a key: the game's handlers only look for Delete.
 int keyCodeOf(int qtKey) {
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
-        return 'A' + (qtKey - Qt::Key_A);
-    }
-    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
-        return '0' + (qtKey - Qt::Key_0);
-    }
-    switch (qtKey) {
-        case Qt::Key_Backspace:
-            return 8;
-        case Qt::Key_Tab:
-            return 9;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return 13;
-        case Qt::Key_Escape:
-            return 27;
-        case Qt::Key_Space:
-            return 32;
-        case Qt::Key_Left:
-            return 37;
-        case Qt::Key_Right:
-            return 39;
-        case Qt::Key_Delete:
-            return kKeyDelete;
-        default:
-            return 0;
-    }
-}
-
-// Draws laid-out lines from the top of `box`, or centred in it.
-void drawLines(QPainter& painter, const QRect& box, const TextLayout& layout, Align align,
-               bool centreVertically, int flags) {
-    int y = box.top();
-    if (centreVertically) {
-        y += (box.height() - layout.height()) / 2;
-    }
-    for (const QString& line : layout.lines) {
-        const QRect lineBox(box.left(), y, box.width(), layout.lineHeight);
-        painter.drawText(lineBox, toQt(align) | Qt::AlignTop | Qt::TextDontClip | flags, line);
-        y += layout.lineHeight;
-    }
+    return qtKey == Qt::Key_Delete ? kKeyDelete : 0;
 }
 
 }  // namespace
@@ -186,11 +147,6 @@ void Label::setTransparent(bool transparent) {
     relayOut();
 }
 
-void Label::setAlignment(Align align) {
-    align_ = align;
-    relayOut();
-}
-
 void Label::setLeft(int twips) {
     box_.left = twips;
     const int x = twipsToPixels(twips);
@@ -268,7 +224,16 @@ void Button::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_PushButton, option);
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-    drawLines(painter, captionRect(), textLayout(), Align::Centre, true, Qt::TextShowMnemonic);
+    // The caption's lines, centred in the button.
+    const QRect box = captionRect();
+    const TextLayout layout = textLayout();
+    int y = box.top() + (box.height() - layout.height()) / 2;
+    for (const QString& line : layout.lines) {
+        painter.drawText(QRect(box.left(), y, box.width(), layout.lineHeight),
+                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip | Qt::TextShowMnemonic,
+                         line);
+        y += layout.lineHeight;
+    }
 }
 
 // TextBox

@@ -58,7 +58,6 @@ public:
     void setBackColour(Colour colour);
     bool transparent() const { return transparent_; }
     void setTransparent(bool transparent);
-    void setAlignment(Align align);
 
     int left() const { return box_.left; }
     void setLeft(int twips);
