@@ -16,7 +16,7 @@ command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v import
 work=$(mktemp -d)
 pids=()
 cleanup() {
-    stop_own "${pids[@]}" ${xvfb:-}
+    stop_own "${pids[@]}"
     rm -rf "$work"
 }
 trap cleanup EXIT
