@@ -8,8 +8,9 @@
 
 namespace {
 
-// The score is the caption of scorelbl: read back as a number, written as its shortest
-// decimal text.
+// The score is the caption of scorelbl: read back as a number, written back in plain
+// decimal digits. A score is always whole, so it never shows a decimal separator, and a
+// round number such as 100000 never turns into "1e+05".
 double readScore(const std::string& caption) {
     double value = 0;
     std::from_chars(caption.data(), caption.data() + caption.size(), value);
@@ -18,7 +19,7 @@ double readScore(const std::string& caption) {
 
 std::string writeScore(double value) {
     char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value);
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
     return std::string(text, result.ptr);
 }
 
@@ -58,6 +59,8 @@ void Form1::WordCompleted() {
         xplbl.setCaption(ui::decimal(wordsInLevel));
         Command1.setCaption(form1_texts::kStartLevel + ui::decimal(level));
         scoreLeft = rules::kPointsPerWord;
+        // Between levels no word runs: the tenth word can no more be typed for points.
+        currentWord = form1_texts::kStartSentinel;
         ctx.dialogs.msgBox(
             form1_texts::kLevelDoneBefore + ui::decimal(level) + form1_texts::kLevelDoneAfter,
             ui::kExclamation);

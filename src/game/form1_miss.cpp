@@ -11,13 +11,15 @@ void Form1::WordMissed() {
         // Timer1 is already stopped: no tick runs for this word while the message shows.
         ctx.dialogs.msgBox(form1_texts::kBonusMissed, ui::kExclamation);
         speed = savedSpeed;
-    } else {
+    } else if (lives > rules::kGameOverLives) {
         lives = ui::checkedSub<std::int16_t>(lives, 1, "het aantal levens");
     }
     currentWord = form1_texts::kMissSentinel;
     scoreLeft = rules::kPointsPerWord;
     flashMessage(form1_texts::kMissed);
-    if (lives == -1) {
+    // A miss after the game is over ("/p" runs the word on) is game over once more: no
+    // life below none is ever offered, and only Reset Game leads on.
+    if (lives == rules::kGameOverLives) {
         gameover.show();
         losecmd.setEnabled(false);
         Command1.setEnabled(false);

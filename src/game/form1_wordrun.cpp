@@ -8,6 +8,10 @@
 // level, and sets it running.
 void Form1::Command1_Click() {
     if (!drawWord()) {
+        // No word runs: nothing can be completed that is not shown, and the Start Level
+        // button stays available.
+        currentWord = form1_texts::kStartSentinel;
+        Command1.setEnabled(true);
         return;
     }
     invoer.setFocus();
@@ -19,13 +23,17 @@ void Form1::Command1_Click() {
 // Draws without repeats: the drawn entry leaves its list, and a list that runs empty is
 // filled again from its file. A draw past the last entry or on an empty one draws again.
 bool Form1::drawWord() {
+    if (bonusActive && !data::offerWords(data::kBonusFile, bonuslist.items(), ctx.dialogs)) {
+        // A bonus level without a word does not hold the game: the player has been told,
+        // and the game goes on at its own speed with the main list.
+        speed = savedSpeed;
+        bonusActive = false;
+    }
     ui::ListBox& list = bonusActive ? bonuslist : woordenlijst;
     for (;;) {
         ctx.random.reseedFromClock();
         if (!data::offerWords(bonusActive ? data::kBonusFile : data::kWordFile, list.items(),
                               ctx.dialogs)) {
-            // The level does not start; the Start Level button stays available.
-            Command1.setEnabled(true);
             return false;
         }
         const int n = list.items().count();

@@ -7,6 +7,8 @@ namespace rules {
 
 inline constexpr std::int16_t kStartLives = 5;
 inline constexpr std::int16_t kGodLives = 9999;
+// The lives after the miss that ends the game.
+inline constexpr std::int16_t kGameOverLives = -1;
 inline constexpr std::int32_t kStartSpeed = 10;
 inline constexpr std::int16_t kPointsPerWord = 1100;
 inline constexpr int kWordsPerLevel = 10;

@@ -6,6 +6,8 @@
 #include <unicode/ucol.h>
 #include <unicode/uiter.h>
 
+#include <algorithm>
+
 namespace ui {
 
 Collator::Collator() {
@@ -31,7 +33,13 @@ const char16_t* Collator::widen(std::string_view text, std::u16string& buffer) c
     return buffer.data();
 }
 
+// The empty text sorts before every other text, also before one that ICU ignores whole
+// (a lone Ctrl-Z, a soft hyphen, a control character), which it would rank level with
+// the empty text: the blank entry of a word list must stand at position 0.
 int Collator::compare(std::string_view a, std::string_view b) const {
+    if (a.empty() || b.empty()) {
+        return static_cast<int>(!a.empty()) - static_cast<int>(!b.empty());
+    }
     const char16_t* wa = widen(a, bufferA_);
     const char16_t* wb = widen(b, bufferB_);
     return ucol_strcoll(collator_, reinterpret_cast<const UChar*>(wa),
@@ -41,6 +49,12 @@ int Collator::compare(std::string_view a, std::string_view b) const {
 
 std::size_t Collator::sortKeyPrefix(std::string_view text, std::uint8_t* key,
                                     std::size_t count) const {
+    // Every key of a non-empty text starts with a byte above zero; the empty text's prefix
+    // is all zeros.
+    if (text.empty()) {
+        std::fill_n(key, count, std::uint8_t{0});
+        return 0;
+    }
     const char16_t* wide = widen(text, bufferA_);
     UCharIterator iterator;
     uiter_setString(&iterator, reinterpret_cast<const UChar*>(wide),
@@ -53,6 +67,9 @@ std::size_t Collator::sortKeyPrefix(std::string_view text, std::uint8_t* key,
 }
 
 std::string Collator::sortKey(std::string_view text) const {
+    if (text.empty()) {
+        return {};
+    }
     const char16_t* wide = widen(text, bufferA_);
     UCharIterator iterator;
     uiter_setString(&iterator, reinterpret_cast<const UChar*>(wide),

@@ -11,7 +11,8 @@ namespace ui {
 
 // "Alphabetically, ignoring case", as the sorted lists order their entries: ICU's Dutch
 // collation at secondary strength, so accented letters stand beside their base letter and
-// entries that differ only in case compare equal. Works on Windows-1252 bytes.
+// entries that differ only in case compare equal. The empty text comes before every other.
+// Works on Windows-1252 bytes.
 class Collator {
 public:
     Collator();

@@ -19,6 +19,8 @@ private slots:
     void coloursComeBackAfterAWinAndAfterAMiss();
     void missedBonusWordCostsNoLife();
     void speedBeyondSavedSpeedEndsTheGameWithItsName();
+    void bonusListWithoutAWordDoesNotHoldTheGame_data();
+    void bonusListWithoutAWordDoesNotHoldTheGame();
 };
 
 namespace {
@@ -220,6 +222,40 @@ void BonusTest::speedBeyondSavedSpeedEndsTheGameWithItsName() {
              game.sandbox.dialogs.calls[0].text.c_str());
     QCOMPARE(game.sandbox.readFile(game.sandbox.inProgram("highscores.txt")), highscores);
     QCOMPARE(game.sandbox.readFile(game.sandbox.inProgram("woordenlijst.txt")), words);
+}
+
+void BonusTest::bonusListWithoutAWordDoesNotHoldTheGame_data() {
+    QTest::addColumn<QString>("bonusFile");
+    QTest::newRow("empty") << "";
+    QTest::newRow("blank lines") << "\r\n\r\n\r\n";
+}
+
+void BonusTest::bonusListWithoutAWordDoesNotHoldTheGame() {
+    QFETCH(QString, bonusFile);
+    Game game({"kat", "hond", "vis"}, {});
+    game.sandbox.writeFile(game.sandbox.inWork("bonuslijst.txt"), bonusFile.toStdString());
+    game->bonuslist.items().clear();
+    game->speed = 20;
+    game.startWord(0);
+    const std::string completed = game->currentWord;
+    completeWithScore(game, "24000", 1000);
+    // Told once, after the bonus message; then the game goes on with the main list.
+    QCOMPARE(game.sandbox.dialogs.calls.size(), 2u);
+    QCOMPARE(game.sandbox.dialogs.calls[1].text,
+             std::string("bonuslijst.txt bevat geen enkel woord. Zet er woorden in, \xE9\xE9n "
+                         "per regel, en probeer het opnieuw."));
+    QCOMPARE(game->bonusActive, false);
+    QCOMPARE(game->speed, 20);
+    QCOMPARE(game->nextBonusAt, 50000);
+    QVERIFY(game->Timer1.enabled());
+    QVERIFY(game->currentWord != completed);
+    QCOMPARE(game->snel.caption(), game->currentWord);
+    // The completed word earns nothing again, and the next word plays as any other.
+    game.type(completed);
+    QCOMPARE(game->scorelbl.caption(), std::string("25000"));
+    game.completeWord();
+    QCOMPARE(game->wordsInLevel, 2);
+    QCOMPARE(game.sandbox.dialogs.calls.size(), 2u);
 }
 
 QTEST_MAIN(BonusTest)

@@ -18,6 +18,10 @@ private slots:
     void gameOverBlinks();
     void missedBonusWordCostsNoLifeAndNoTickRunsMeanwhile();
     void aWholeLevelTypedIntoTheBox();
+    void scoresStayPlainDecimal_data();
+    void scoresStayPlainDecimal();
+    void tenthWordCannotBeTypedAgainBetweenLevels();
+    void gameOverStaysOver();
 };
 
 void LevelsTest::completedWordAddsItsPointsAndBringsTheNext() {
@@ -237,6 +241,66 @@ void LevelsTest::aWholeLevelTypedIntoTheBox() {
              std::string("Gefeliciteerd! Je hebt level 2 Gehaald!"));
     QCOMPARE(game->scorelbl.caption(), std::to_string(10 * 1099));
     QCOMPARE(game->Command1.caption(), std::string("Start Level 2"));
+}
+
+void LevelsTest::scoresStayPlainDecimal_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("100000") << "98900" << "100000";
+    QTest::newRow("1000000") << "998900" << "1000000";
+}
+
+void LevelsTest::scoresStayPlainDecimal() {
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    Game game;
+    game->nextBonusAt = 2000000000;
+    game.startWord(0);
+    game->scorelbl.setCaption(before.toStdString());
+    game.completeWord();
+    QCOMPARE(QString::fromStdString(game->scorelbl.caption()), after);
+    game.sandbox.dialogs.answerInput({"Jan"});
+    game->Command3_Click();
+    QCOMPARE(std::string(game->hiscorelist.items().item(0)), after.toStdString() + ", Jan");
+}
+
+void LevelsTest::tenthWordCannotBeTypedAgainBetweenLevels() {
+    Game game;
+    game.startWord(0);
+    for (int word = 1; word < 10; ++word) {
+        game.completeWord();
+    }
+    const std::string tenth = game->currentWord;
+    game.completeWord();
+    const std::string score = game->scorelbl.caption();
+    game.type(tenth);
+    QCOMPARE(game->scorelbl.caption(), score);
+    QVERIFY(!game->Timer1.enabled());
+    QVERIFY(game->Command1.isEnabled());
+    QCOMPARE(game->wordsInLevel, 0);
+}
+
+void LevelsTest::gameOverStaysOver() {
+    Game game;
+    game->lives = 0;
+    game.startWord(0);
+    game.missWord();
+    QCOMPARE(game->lives, -1);
+    const std::string offered = game->losecmd.caption();
+    // "/p" runs the word on after the game is over; its miss is game over once more.
+    game.type("/p");
+    QVERIFY(game->Timer1.enabled());
+    game.missWord();
+    QCOMPARE(game->lives, -1);
+    QCOMPARE(game->losecmd.caption(), offered);
+    QVERIFY(!game->losecmd.isEnabled());
+    QVERIFY(!game->Command1.isEnabled());
+    QVERIFY(game->rstgame.isEnabled());
+    QVERIFY(!game->gameover.isHidden());
+    QVERIFY(game->goknipper.enabled());
+    game->rstgame_Click();
+    QCOMPARE(game->lives, 5);
+    QVERIFY(game->Command1.isEnabled());
 }
 
 QTEST_MAIN(LevelsTest)

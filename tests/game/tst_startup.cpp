@@ -21,6 +21,7 @@ private slots:
     void wordListWrittenBackIsByteExactAndIdempotent();
     void wordListInAnotherOrderComesBackSorted();
     void wordListWithoutBlankLineKeepsEveryWord();
+    void entriesIcuIgnoresDoNotGrowTheBlankLines();
     void listsComeFromTheWorkingDirectory();
     void laterFailuresNameTheirCauseAndWriteNothing_data();
     void laterFailuresNameTheirCauseAndWriteNothing();
@@ -211,6 +212,22 @@ void StartupTest::wordListWithoutBlankLineKeepsEveryWord() {
     QCOMPARE(form.aantalw.caption(), std::string("2"));
     QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")),
              std::string("hond\r\nkat\r\n\r\n"));
+}
+
+void StartupTest::entriesIcuIgnoresDoNotGrowTheBlankLines() {
+    // A line of only Ctrl-Z (the old end-of-file mark) and one of a soft hyphen, which the
+    // collation ignores whole, in a file that start-up wrote.
+    Sandbox sandbox;
+    const std::string written = "\x1A\r\n\xAD\r\nkat\r\n\r\n";
+    sandbox.writeFile(sandbox.inWork("woordenlijst.txt"), written);
+    sandbox.writeFile(sandbox.inWork("bonuslijst.txt"), "bonuswoord\r\n");
+    sandbox.writeFile(sandbox.inProgram("highscores.txt"), "");
+    for (int run = 0; run < 2; ++run) {
+        Form1 form(sandbox.context);
+        form.Form_Load();
+        QCOMPARE(form.aantalw.caption(), std::string("4"));
+        QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")), written);
+    }
 }
 
 void StartupTest::listsComeFromTheWorkingDirectory() {

@@ -18,6 +18,7 @@ private slots:
     void drawPastTheEndOrOnABlankDrawsAgain();
     void listOfOnlyBlankEntriesIsRefilledNotDrawnForever();
     void fileWithoutAnyWordStopsTheLevelStartWithAMessage();
+    void drawWithoutAWordLeavesNothingToComplete();
     void largeListsDrawBeyondTheIntegerRange();
     void matchIsExact();
     void matchDoesNotNeedTheTimer();
@@ -161,6 +162,20 @@ void WordRunTest::fileWithoutAnyWordStopsTheLevelStartWithAMessage() {
     QCOMPARE(game.sandbox.dialogs.calls[0].style, 48);
     QCOMPARE(game.sandbox.readFile(file), std::string("\r\n\r\n"));
     QCOMPARE(game->currentWord, std::string(form1_texts::kStartSentinel));
+}
+
+void WordRunTest::drawWithoutAWordLeavesNothingToComplete() {
+    Game game({"kat", "hond"});
+    game.startWord(0);
+    const std::string completed = game->currentWord;
+    game.sandbox.writeFile(game.sandbox.inWork("woordenlijst.txt"), "\r\n");
+    game->woordenlijst.items().clear();
+    game.completeWord();
+    QVERIFY(!game->Timer1.enabled());
+    QVERIFY(game->Command1.isEnabled());
+    QCOMPARE(game->currentWord, std::string(form1_texts::kStartSentinel));
+    game.type(completed);
+    QCOMPARE(game->scorelbl.caption(), std::string("1100"));
 }
 
 void WordRunTest::largeListsDrawBeyondTheIntegerRange() {

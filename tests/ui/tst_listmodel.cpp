@@ -15,6 +15,7 @@ private slots:
     void highscoresSortByTheirText();
     void bulkLoadGivesTheOrderOfOneByOneInsertion();
     void removeAndClear();
+    void emptyEntryComesBeforeEntriesTheCollationIgnores();
 };
 
 namespace {
@@ -138,6 +139,25 @@ void ListModelTest::removeAndClear() {
     list.clear();
     QCOMPARE(list.count(), 0);
     QCOMPARE(list.addItem("z"), 0);
+}
+
+void ListModelTest::emptyEntryComesBeforeEntriesTheCollationIgnores() {
+    // NUL, Ctrl-Z, DEL and the soft hyphen weigh nothing in ICU's collation.
+    const Words ignored = {std::string(1, '\0'), "\x1A", "\x7F", "\xAD", "\x1A\xAD"};
+    Words words = ignored;
+    words.insert(words.begin() + 2, "");
+    words.push_back("kat");
+    ListModel oneByOne(true);
+    for (const std::string& w : words) {
+        oneByOne.addItem(w);
+    }
+    ListModel bulk(true);
+    bulk.assignLines(linesOf(words));
+    Words expected = {""};
+    expected.insert(expected.end(), ignored.begin(), ignored.end());
+    expected.push_back("kat");
+    QVERIFY(entries(oneByOne) == expected);
+    QVERIFY(entries(bulk) == expected);
 }
 
 QTEST_GUILESS_MAIN(ListModelTest)
