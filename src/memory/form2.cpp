@@ -70,6 +70,9 @@ void Form2::Form_Load() {
 void Form2::Command1_Click() {
     goed.hide();
     Command1.setEnabled(false);
+    // Disabling the focused "Go!" would pass the focus on to "Terug naar Toetsrace": the
+    // keys belong in the typing box.
+    Text1.setFocus();
     if (!drawWord()) {
         Command1.setEnabled(true);
         return;

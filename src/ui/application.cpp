@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QStyleFactory>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,11 +20,22 @@ namespace {
 
 }  // namespace
 
+bool loadDutchQtTexts() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QStringLiteral("qtbase_nl"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
 Application::Application()
     : context_{dialogs_, random_, QCoreApplication::applicationDirPath(), endAtOnce} {
     // One look everywhere, whatever desktop theme is installed.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/toetsrace/icon.png")));
+    loadDutchQtTexts();
 }
 
 int Application::run(Form& mainWindow) {

@@ -7,6 +7,11 @@
 
 namespace ui {
 
+// Qt's own texts (the typing box's menu, a scroll bar's menu) in Dutch, whatever the
+// player's locale, from the system's Qt translations. Returns false when they are not
+// installed; the game then shows Qt's English texts.
+bool loadDutchQtTexts();
+
 // The production world of a running game: Qt's modal boxes, the clock-seeded random
 // source, the executable's folder, and an end that leaves at once with nothing saved.
 class Application {

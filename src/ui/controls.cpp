@@ -1,5 +1,6 @@
 #include "ui/controls.h"
 
+#include "ui/accessibility.h"
 #include "ui/text.h"
 
 #include <QKeyEvent>
@@ -52,6 +53,7 @@ void placeControl(QWidget& control, const TwipRect& rect) {
 // Label
 
 Label::Label(QWidget* parent, const char* name) : QWidget(parent) {
+    installAccessibleRoles();
     setObjectName(QString::fromLatin1(name));
     setAttribute(Qt::WA_OpaquePaintEvent, true);
 }
@@ -408,7 +410,8 @@ void ListBox::onDoubleClick(Context& context, Handler handler) {
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QListView::mouseDoubleClickEvent(event);
-    if (doubleClick_ && context_) {
+    // Only the primary button: a right- or middle-button double click is no command.
+    if (event->button() == Qt::LeftButton && doubleClick_ && context_) {
         context_->guard(doubleClick_);
     }
 }
@@ -416,6 +419,7 @@ void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
 // Line
 
 Line::Line(QWidget* parent, const char* name) : QWidget(parent) {
+    installAccessibleRoles();
     setObjectName(QString::fromLatin1(name));
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
@@ -491,9 +495,9 @@ void Timer::setInterval(int milliseconds) {
 }
 
 void Timer::setEnabled(bool enabled) {
-    if (enabled && !timer_.isActive()) {
+    if (enabled) {
         timer_.start();
-    } else if (!enabled) {
+    } else {
         timer_.stop();
     }
 }

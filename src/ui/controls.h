@@ -240,8 +240,11 @@ public:
     void setInterval(int milliseconds);
     int interval() const { return timer_.interval(); }
     bool enabled() const { return timer_.isActive(); }
-    // Switching on starts a fresh interval; switching on a running timer changes nothing.
+    // Switching on starts a fresh interval, also when the timer runs already: a message
+    // that follows another stays for its whole period.
     void setEnabled(bool enabled);
+    // What is left of the running interval, in milliseconds; -1 when off.
+    int remainingTime() const { return timer_.remainingTime(); }
     void onTick(Context& context, Handler handler);
 
 private:

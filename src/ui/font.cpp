@@ -7,6 +7,9 @@ QFont toQFont(const Font& font) {
     f.setPointSizeF(font.points);
     f.setWeight(font.bold ? QFont::Bold : QFont::Normal);
     f.setStyleStrategy(QFont::PreferAntialias);
+    if (font.stretch != QFont::Unstretched) {
+        f.setStretch(font.stretch);
+    }
     return f;
 }
 

@@ -14,6 +14,9 @@ struct Font {
     const char* face = kSansFace;
     double points = 8;
     bool bold = false;
+    // Width of the letters in percent (QFont::Stretch): below 100 the face's condensed
+    // form, which Qt draws from the face itself where it has none of its own.
+    int stretch = QFont::Unstretched;
 };
 
 inline constexpr Font kWindowFont{kSansFace, 8, false};

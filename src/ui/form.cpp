@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include "ui/accessibility.h"
 #include "ui/text.h"
 #include "ui/twips.h"
 
@@ -9,6 +10,7 @@ namespace ui {
 
 Form::Form(Context& context, const char* name, Qt::WindowFlags flags, QWidget* parent)
     : QWidget(parent, flags), ctx(context) {
+    installAccessibleRoles();
     setObjectName(QString::fromLatin1(name));
     setAutoFillBackground(true);
     setBackColour(kButtonFace);

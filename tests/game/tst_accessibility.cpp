@@ -1,6 +1,7 @@
 #include "about/frmabout.h"
 #include "game.h"
 #include "memory/form2.h"
+#include "ui/text.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -12,6 +13,7 @@ class AccessibilityTest : public QObject {
 private slots:
     void everyControlHasAName();
     void valueLabelsSayWhatTheyShow();
+    void everyControlHasItsRole();
 };
 
 namespace {
@@ -66,6 +68,59 @@ void AccessibilityTest::valueLabelsSayWhatTheyShow() {
              QStringLiteral("Score over voor huidige woord: 1099"));
     QCOMPARE(accessibleName(&game->snel), QStringLiteral("Woord: kat"));
     QCOMPARE(accessibleName(&game->Label3), QStringLiteral("Score over voor huidige woord:"));
+}
+
+namespace {
+
+// Each of the window's controls that does not have the role its kind calls for.
+QStringList wrongRoles(QWidget& window) {
+    QStringList wrong;
+    const auto check = [&](QWidget* control, QAccessible::Role role) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        if (!accessible || accessible->role() != role) {
+            wrong << control->objectName();
+        }
+    };
+    for (ui::Label* label : window.findChildren<ui::Label*>()) {
+        check(label, QAccessible::StaticText);
+        // A screen reader reads the caption the label shows.
+        const QString shown = ui::toQString(label->caption()).simplified();
+        if (!accessibleName(label).contains(shown)) {
+            wrong << label->objectName() + QStringLiteral(" (name)");
+        }
+    }
+    for (ui::Button* button : window.findChildren<ui::Button*>()) {
+        check(button, QAccessible::Button);
+    }
+    for (ui::TextBox* box : window.findChildren<ui::TextBox*>()) {
+        check(box, QAccessible::EditableText);
+    }
+    for (ui::MultiLineTextBox* box : window.findChildren<ui::MultiLineTextBox*>()) {
+        check(box, QAccessible::EditableText);
+    }
+    for (ui::ListBox* list : window.findChildren<ui::ListBox*>()) {
+        check(list, QAccessible::List);
+    }
+    return wrong;
+}
+
+}  // namespace
+
+void AccessibilityTest::everyControlHasItsRole() {
+    Game game;
+    game->show();
+    game.startWord(1);
+    QCOMPARE(wrongRoles(game.form()), QStringList());
+    const auto roleOf = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->role(); };
+    QCOMPARE(roleOf(&game->Line1), QAccessible::Graphic);
+    QCOMPARE(roleOf(&game.form()), QAccessible::Window);
+    game->Command5_Click();
+    QCOMPARE(wrongRoles(*game->memoryWindow), QStringList());
+    QCOMPARE(roleOf(game->memoryWindow.get()), QAccessible::Window);
+    game->memoryWindow->Command2_Click();
+    game->Command4_Click();
+    QCOMPARE(wrongRoles(*game->aboutWindow), QStringList());
+    QCOMPARE(roleOf(game->aboutWindow), QAccessible::Dialog);
 }
 
 QTEST_MAIN(AccessibilityTest)

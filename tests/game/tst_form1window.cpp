@@ -1,5 +1,6 @@
 #include "doubles.h"
 #include "game/form1.h"
+#include "game/form1_texts.h"
 
 #include <QtTest>
 
@@ -155,6 +156,16 @@ void Form1WindowTest::everyFixedTextFitsItsBox() {
     // Two lines where the button is too narrow for one.
     QCOMPARE(form.Command2.textLayout().lines, (QStringList{"Zie Of Verberg", "Highscore"}));
     QCOMPARE(form.gameover.textLayout().lines, (QStringList{"Game", "Over"}));
+    // Every praise with the most points it is given for, and the other short messages.
+    for (const form1_texts::Praise& praise : form1_texts::kPraise) {
+        const int most = &praise == form1_texts::kPraise ? 1100 : (&praise)[-1].floor - 1;
+        form.goedlbl.setCaption(praise.text + std::string("\r\n") + std::to_string(most));
+        QCOMPARE(testing::unfittedTexts(form), QStringList());
+    }
+    for (const char* message : {form1_texts::kMissed, form1_texts::kReset}) {
+        form.goedlbl.setCaption(message);
+        QCOMPARE(testing::unfittedTexts(form), QStringList());
+    }
 }
 
 void Form1WindowTest::tabSkipsDisabledAndHiddenControls() {

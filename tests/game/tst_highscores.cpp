@@ -16,6 +16,7 @@ private slots:
     void godModeRefusesWithoutAsking();
     void deletingAsksFirst();
     void doubleClickWithoutSelectionRemovesNothing();
+    void onlyThePrimaryButtonDeletes();
     void showOrHideChangesNothingElse();
     void tableSurvivesARestartFromAnotherFolder();
     void namesTheFileCannotKeepAreRefused_data();
@@ -159,6 +160,21 @@ void HighscoresTest::doubleClickWithoutSelectionRemovesNothing() {
     QTest::mouseDClick(game->hiscorelist.viewport(), Qt::LeftButton, {}, first.center());
     QCOMPARE(table(game).size(), 0u);
     QCOMPARE(stored(game), std::string("\r\n"));
+}
+
+void HighscoresTest::onlyThePrimaryButtonDeletes() {
+    Game game;
+    writeScore(game, "100", "Jan");
+    game->show();
+    game->hiscorelist.show();
+    const QPoint first =
+        game->hiscorelist.visualRect(game->hiscorelist.items().index(0)).center();
+    game.sandbox.dialogs.calls.clear();
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mouseDClick(game->hiscorelist.viewport(), button, {}, first);
+    }
+    QVERIFY(game.sandbox.dialogs.calls.empty());
+    QCOMPARE(table(game).size(), 1u);
 }
 
 void HighscoresTest::showOrHideChangesNothingElse() {

@@ -14,6 +14,7 @@ private slots:
     void sequenceMustBeTypedExactly_data();
     void sequenceMustBeTypedExactly();
     void completingKeystrokeBringsTheNextWord();
+    void keysGoToTheTypingBoxAfterGo();
     void emptyBoxMatchesBeforeTheFirstDraw();
     void wordsComeFromTheMainGamesList();
     void leavingAndComingBackKeepsEverything();
@@ -147,6 +148,22 @@ void Form2Test::completingKeystrokeBringsTheNextWord() {
     QCOMPARE(memory.onthouden.caption(), std::string("1"));
     QCOMPARE(memory.sequence, std::string("kathondvis"));
     QVERIFY(!memory.Command1.isEnabled());
+}
+
+void Form2Test::keysGoToTheTypingBoxAfterGo() {
+    Game game({"kat", "hond", "vis"});
+    Form2& memory = openMemoryMode(game);
+    QApplication::setActiveWindow(&memory);
+    QVERIFY(QTest::qWaitForWindowActive(&memory));
+    scriptDraws(game, {"kat", "hond"});
+    memory.Command1.setFocus();
+    QTest::keyClick(&memory.Command1, Qt::Key_Space);
+    QCOMPARE(memory.lastWord, std::string("kat"));
+    QCOMPARE(QApplication::focusWidget(), &memory.Text1);
+    // A Space typed now is a character of the box, not a press of "Terug naar Toetsrace".
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QVERIFY(memory.isVisible());
+    QCOMPARE(memory.Text1.text(), std::string(" "));
 }
 
 void Form2Test::emptyBoxMatchesBeforeTheFirstDraw() {

@@ -1,8 +1,12 @@
 #include "doubles.h"
+#include "ui/application.h"
 #include "ui/controls.h"
 #include "ui/text.h"
 
+#include <QMenu>
 #include <QtTest>
+
+#include <memory>
 
 using testing::Sandbox;
 
@@ -20,6 +24,8 @@ private slots:
     void labelKeepsItsLeftInTwips();
     void captionsWrapAtWordBoundaries();
     void timersStartStoppedAndStartFresh();
+    void switchingOnARunningTimerStartsAFreshInterval();
+    void qtsOwnTextsAreDutch();
 };
 
 void ControlsTest::everyByteHasACharacterAndBack() {
@@ -178,6 +184,34 @@ void ControlsTest::timersStartStoppedAndStartFresh() {
     timer.setEnabled(false);
     QVERIFY(!timer.enabled());
     QCOMPARE(timer.interval(), 500);
+}
+
+void ControlsTest::switchingOnARunningTimerStartsAFreshInterval() {
+    QObject owner;
+    ui::Timer timer(&owner, "timer");
+    timer.setInterval(500);
+    timer.setEnabled(true);
+    // No events run while this thread sleeps: the timer cannot fire meanwhile.
+    QThread::msleep(150);
+    QVERIFY(timer.remainingTime() <= 350);
+    timer.setEnabled(true);
+    QVERIFY2(timer.remainingTime() > 400, qPrintable(QString::number(timer.remainingTime())));
+}
+
+void ControlsTest::qtsOwnTextsAreDutch() {
+    QVERIFY(ui::loadDutchQtTexts());
+    Sandbox sandbox;
+    ui::TextBox box(nullptr, "box");
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QStringList texts;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            texts << action->text().section(QLatin1Char('\t'), 0, 0);
+        }
+    }
+    QCOMPARE(texts, (QStringList{"&Ongedaan maken", "Opnie&uw", "Kni&ppen",
+                                 QString::fromUtf8("&Kopi\u00EBren"), "P&lakken", "Verwijderen",
+                                 "Alles selecteren"}));
 }
 
 QTEST_MAIN(ControlsTest)

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace ui {
+
+// The roles screen readers need for what Qt knows only as plain widgets, which screen
+// readers skip: a label is static text, the finish line a graphic, a window a window (or a
+// dialog). Safe to call more than once.
+void installAccessibleRoles();
+
+}  // namespace ui

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The real game on a real accessibility bus: a screen reader must find every control with
+# its role and its name. Runs the game under Xvfb with a private D-Bus session and the
+# AT-SPI bus, then reads the main window's controls with Debian's AT-SPI bindings.
+# Usage: atspi_test.sh <build folder>
+set -euo pipefail
+build=$1
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/xvfb.sh"
+
+launcher=/usr/libexec/at-spi-bus-launcher
+if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null ||
+    ! command -v dbus-run-session >/dev/null || [ ! -x "$launcher" ] ||
+    ! /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null; then
+    echo "SKIP: Xvfb, D-Bus, the AT-SPI bus or its Python bindings are not installed"
+    exit 77
+fi
+
+if [ -z "${TOETSRACE_IN_SESSION:-}" ]; then
+    TOETSRACE_IN_SESSION=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    stop_own "${pids[@]}"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_xvfb 1280x1024x24 || { echo "SKIP: no X server could be started"; exit 77; }
+pids+=("$xvfb")
+export DISPLAY=$display QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+unset QT_QPA_PLATFORM
+"$launcher" --launch-immediately >"$work/bus.log" 2>&1 &
+pids+=("$!")
+
+cp "$build/toetsrace" "$work/"
+printf 'kat\r\n' >"$work/woordenlijst.txt"
+printf 'bonuswoord\r\n' >"$work/bonuslijst.txt"
+: >"$work/highscores.txt"
+# A loaded machine now and then refuses an X client its connection; that is the test bed,
+# not the game, so such a start is tried again.
+for attempt in 1 2 3; do
+    (cd "$work" && exec ./toetsrace >"$work/game.log" 2>&1) &
+    game=$!
+    pids+=("$game")
+    for _ in $(seq 100); do
+        xdotool search --onlyvisible --pid "$game" --name . >/dev/null 2>&1 && break 2
+        kill -0 "$game" 2>/dev/null || break
+        sleep 0.1
+    done
+    grep -q 'could not connect to display' "$work/game.log" || break
+    echo "attempt $attempt: the X server refused the game its connection; starting it again" >&2
+done
+
+/usr/bin/python3 "$here/atspi_roles.py" || { sed 's/^/  game: /' "$work/game.log" >&2; exit 1; }
