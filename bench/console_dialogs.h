@@ -1,17 +1,17 @@
 #pragma once
 
-#include "ui/dialogs.h"
+#include "base/dialogs.h"
 
 #include <iostream>
 
 // Messages go to the terminal; the benchmarks answer no questions.
-class ConsoleDialogs : public ui::Dialogs {
+class ConsoleDialogs : public base::Dialogs {
 public:
     int msgBox(std::string_view prompt, int, std::string_view) override {
         std::cerr << prompt << '\n';
-        return ui::kOk;
+        return base::kOk;
     }
-    ui::InputAnswer inputBox(std::string_view, std::string_view, std::string_view) override {
+    base::InputAnswer inputBox(std::string_view, std::string_view, std::string_view) override {
         return {};
     }
 };

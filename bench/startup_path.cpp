@@ -4,9 +4,8 @@
 //
 // Usage: startup_path <word file> <folder to write woordenlijst.txt into>
 
-#include "console_dialogs.h"
+#include "base/failure.h"
 #include "data/wordfile.h"
-#include "ui/failure.h"
 #include "ui/listmodel.h"
 
 #include <QCoreApplication>
@@ -24,13 +23,12 @@ int main(int argc, char* argv[]) {
         std::cerr << "usage: startup_path <word file> <output folder>\n";
         return 2;
     }
-    ConsoleDialogs dialogs;
     const QString input = QString::fromLocal8Bit(argv[1]);
     const QString output = QDir(QString::fromLocal8Bit(argv[2])).filePath("woordenlijst.txt");
     try {
         ui::ListModel woordenlijst(true);
         const auto start = std::chrono::steady_clock::now();
-        data::TextFile2ListBox(input, woordenlijst, dialogs);
+        data::loadWordFile(input, woordenlijst);
         data::dropBlankFirstEntry(woordenlijst);
         data::writeWordListFile(output, woordenlijst);
         const auto stop = std::chrono::steady_clock::now();
@@ -39,7 +37,7 @@ int main(int argc, char* argv[]) {
         std::printf("entries %d\npath_ms %.1f\npeak_kb %ld\n", woordenlijst.count(),
                     std::chrono::duration<double, std::milli>(stop - start).count(),
                     usage.ru_maxrss);
-    } catch (const ui::ProgramEnd& end) {
+    } catch (const base::ProgramEnd& end) {
         return end.exitCode;
     } catch (const std::exception& e) {
         std::cerr << e.what() << '\n';

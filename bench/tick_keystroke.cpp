@@ -5,11 +5,11 @@
 //
 // Usage: tick_keystroke <folder holding woordenlijst.txt and bonuslijst.txt>
 
+#include "base/dialogs.h"
+#include "base/failure.h"
+#include "base/random.h"
 #include "console_dialogs.h"
 #include "game/form1.h"
-#include "ui/dialogs.h"
-#include "ui/failure.h"
-#include "ui/random.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,12 +44,12 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
 
     ConsoleDialogs dialogs;
-    ui::ClockRandom random;
+    base::ClockRandom random;
     ui::Context context{dialogs, random, programDir.path(), [](int code) { std::exit(code); }};
     Form1 form(context);
     try {
         form.Form_Load();
-    } catch (const ui::ProgramEnd& end) {
+    } catch (const base::ProgramEnd& end) {
         return end.exitCode;
     }
     form.show();

@@ -1,9 +1,9 @@
 // The cipher pair: deciphering an enciphered text gives it back and the other way round,
 // both keep the length, the key counts only in upper case, and an empty key changes nothing.
 // Input: one byte with the key's length, the key, then the text.
+#include "base/failure.h"
 #include "check.h"
 #include "data/cipher.h"
-#include "ui/failure.h"
 
 #include <string>
 
@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         bool refused = false;
         try {
             data::EncryptString(text, key);
-        } catch (const ui::OverflowFailure&) {
+        } catch (const base::OverflowFailure&) {
             refused = true;
         }
         FUZZ_CHECK(refused);

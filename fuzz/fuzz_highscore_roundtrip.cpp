@@ -8,7 +8,7 @@
 
 namespace {
 
-class Table : public ui::ListItems {
+class Table : public base::ListItems {
 public:
     int count() const override { return static_cast<int>(entries.size()); }
     std::string_view item(int index) const override { return entries[index]; }
@@ -19,7 +19,7 @@ public:
         return count() - 1;
     }
     void removeItem(int index) override { entries.erase(entries.begin() + index); }
-    void assignLines(ui::TextLines&&) override {}
+    void assignLines(base::TextLines&&) override {}
     std::vector<std::string> entries;
 };
 

@@ -34,7 +34,7 @@ std::vector<std::string> reference(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const ui::TextLines split = data::splitLines(text);
+    const base::TextLines split = data::splitLines(text);
     const std::vector<std::string> expected = reference(text);
     FUZZ_CHECK(split.text == text);
     FUZZ_CHECK(split.lines.size() == expected.size());

@@ -1,7 +1,7 @@
 #include "about/frmabout.h"
 
 #include "about/about_texts.h"
-#include "ui/text.h"
+#include "base/text.h"
 #include "version.h"
 
 #include <QPixmap>
@@ -44,6 +44,8 @@ void frmAbout::layOut() {
     picIcon.setAccessibleName(QStringLiteral("Programma-icoon"));
     Image1.setAccessibleName(QStringLiteral("Afbeelding: een toets op weg naar de finish"));
     Text1.setAccessibleName(QStringLiteral("Changelog"));
+    // "&Help" is both the default and the cancel button, so Esc shows the help, as the
+    // window has always done.
     setDefaultButton(&Command1);
     setCancelButton(&Command1);
 
@@ -56,8 +58,8 @@ void frmAbout::layOut() {
 void frmAbout::Form_Load() {
     const std::string title = kProductName;
     setCaption("About " + title);
-    lblVersion.setCaption("Version " + ui::decimal(kVersionMajor) + "." +
-                          ui::decimal(kVersionMinor) + "." + ui::decimal(kVersionRevision));
+    lblVersion.setCaption("Version " + base::decimal(kVersionMajor) + "." +
+                          base::decimal(kVersionMinor) + "." + base::decimal(kVersionRevision));
     lblTitle.setCaption(title + "\r\n" + about_texts::kCreditLine);
 }
 
@@ -74,5 +76,5 @@ void frmAbout::Command1_Click() {
         }
         help += line;
     }
-    ctx.dialogs.msgBox(help, ui::kInformation);
+    ctx.dialogs.msgBox(help, base::kInformation);
 }

@@ -12,18 +12,18 @@ public:
     frmAbout(ui::Context& context, QWidget* mainWindow);
 
     void Form_Load() override;
-    void cmdOK_Click();
-    void Command1_Click();
+    void cmdOK_Click();     // closes the window
+    void Command1_Click();  // the help text
 
-    ui::Image picIcon{this, "picIcon"};
-    ui::Label lblTitle{this, "lblTitle"};
-    ui::Label lblVersion{this, "lblVersion"};
-    ui::Label Label1{this, "Label1"};
-    ui::MultiLineTextBox Text1{this, "Text1"};
-    ui::Image Image1{this, "Image1"};
-    ui::Label Label2{this, "Label2"};
-    ui::Button cmdOK{this, "cmdOK"};
-    ui::Button Command1{this, "Command1"};
+    ui::Image picIcon{this, "picIcon"};         // the program's icon
+    ui::Label lblTitle{this, "lblTitle"};       // title and credit line
+    ui::Label lblVersion{this, "lblVersion"};   // "Version 1.0.27"
+    ui::Label Label1{this, "Label1"};           // "Changelog:"
+    ui::MultiLineTextBox Text1{this, "Text1"};  // the changelog, read-only
+    ui::Image Image1{this, "Image1"};           // the picture
+    ui::Label Label2{this, "Label2"};           // the disclaimer
+    ui::Button cmdOK{this, "cmdOK"};            // "&OK"
+    ui::Button Command1{this, "Command1"};      // "&Help"
 
 private:
     void layOut();

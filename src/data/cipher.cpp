@@ -1,7 +1,7 @@
 #include "data/cipher.h"
 
-#include "ui/failure.h"
-#include "ui/text.h"
+#include "base/failure.h"
+#include "base/text.h"
 
 #include <array>
 
@@ -11,7 +11,7 @@ namespace {
 
 const std::array<unsigned char, 256>& upperTable() {
     static const std::array<unsigned char, 256> table = [] {
-        const auto& unicode = ui::windows1252Table();
+        const auto& unicode = base::windows1252Table();
         std::array<unsigned char, 256> t{};
         for (int code = 0; code < 256; ++code) {
             t[code] = static_cast<unsigned char>(code);
@@ -34,7 +34,8 @@ std::string shift(std::string_view text, std::string_view key, int direction) {
         return std::string(text);
     }
     if (text.size() >= kCipherLimit) {
-        throw ui::OverflowFailure("de lengte van de te versleutelen tekst (32767 tekens of meer)");
+        throw base::OverflowFailure(
+            "de lengte van de te versleutelen tekst (32767 tekens of meer)");
     }
     const std::size_t keyLength = upperKey.size();
     std::string result(text.size(), '\0');

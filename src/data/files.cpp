@@ -1,14 +1,13 @@
 #include "data/files.h"
 
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace data {
 
-FileError::FileError(const QString& path, const std::string& cause)
-    : std::runtime_error(cause), path_(path) {}
+FileError::FileError(const QString& path, Action action, const std::string& cause)
+    : std::runtime_error(cause), path_(path), action_(action) {}
 
 std::string describeFailure(const QFileDevice& file) {
     const char* cause = "onbekende fout";
@@ -42,20 +41,13 @@ std::string describeFailure(const QFileDevice& file) {
     if (detail.isEmpty()) {
         return cause;
     }
-    return std::string(cause) + " (" + ui::toBytesLossy(detail) + ")";
-}
-
-std::string saveFailureMessage(const QString& path, const std::string& cause) {
-    const QFileInfo where(path);
-    return "Toetsrace kan " + ui::toBytesLossy(where.fileName()) + " niet opslaan in " +
-           ui::toBytesLossy(where.absolutePath()) + ": " + cause +
-           ". Het bestand is niet veranderd. Toetsrace sluit nu af.";
+    return std::string(cause) + " (" + base::toBytesLossy(detail) + ")";
 }
 
 std::string readWholeFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(path, describeFailure(file));
+        throw FileError(path, FileError::Action::Read, describeFailure(file));
     }
     std::string bytes;
     const qint64 expected = file.size();
@@ -65,7 +57,7 @@ std::string readWholeFile(const QString& path) {
         while (got < expected) {
             const qint64 n = file.read(bytes.data() + got, expected - got);
             if (n < 0) {
-                throw FileError(path, describeFailure(file));
+                throw FileError(path, FileError::Action::Read, describeFailure(file));
             }
             if (n == 0) {
                 break;
@@ -79,7 +71,7 @@ std::string readWholeFile(const QString& path) {
     for (;;) {
         const qint64 n = file.read(chunk, sizeof chunk);
         if (n < 0) {
-            throw FileError(path, describeFailure(file));
+            throw FileError(path, FileError::Action::Read, describeFailure(file));
         }
         if (n == 0) {
             break;
@@ -122,7 +114,7 @@ void AtomicWriter::fail() {
         cause = "niet alles kon worden geschreven (schijf vol of bestand te groot)";
     }
     file_.cancelWriting();
-    throw FileError(path_, cause);
+    throw FileError(path_, FileError::Action::Save, cause);
 }
 
 void saveWholeFile(const QString& path, std::string_view bytes) {

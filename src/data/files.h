@@ -9,21 +9,22 @@
 
 namespace data {
 
-// A file that could not be read or written. what() names the cause in Dutch.
+// A file that could not be read or saved: which file, what was asked of it, and what()
+// names the cause in Dutch. The windows decide what the player is told.
 class FileError : public std::runtime_error {
 public:
-    FileError(const QString& path, const std::string& cause);
+    enum class Action { Read, Save };
+    FileError(const QString& path, Action action, const std::string& cause);
     const QString& path() const { return path_; }
+    Action action() const { return action_; }
 
 private:
     QString path_;
+    Action action_;
 };
 
 // The cause of a failed file operation, in Dutch, with the system's own words after it.
 std::string describeFailure(const QFileDevice& file);
-
-// The message that a file could not be saved: which file, in which folder, and why.
-std::string saveFailureMessage(const QString& path, const std::string& cause);
 
 // Every byte of a file. Throws FileError.
 std::string readWholeFile(const QString& path);

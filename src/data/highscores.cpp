@@ -2,11 +2,10 @@
 
 #include "data/cipher.h"
 #include "data/files.h"
-#include "ui/failure.h"
 
 namespace data {
 
-std::string highscorePlainText(const ui::ListItems& table) {
+std::string highscorePlainText(const base::ListItems& table) {
     std::string plain;
     for (int i = 0; i < table.count(); ++i) {
         plain.append(table.item(i));
@@ -15,18 +14,13 @@ std::string highscorePlainText(const ui::ListItems& table) {
     return plain;
 }
 
-std::string highscoreFileBytes(const ui::ListItems& table) {
+std::string highscoreFileBytes(const base::ListItems& table) {
     return EncryptString(highscorePlainText(table), kHighscoreKey) + "\r\n";
 }
 
-void saveHighscoreFile(const QString& path, const ui::ListItems& table) {
+void saveHighscoreFile(const QString& path, const base::ListItems& table) {
     // The whole content is ready before the file is touched.
-    const std::string bytes = highscoreFileBytes(table);
-    try {
-        saveWholeFile(path, bytes);
-    } catch (const FileError& error) {
-        throw ui::Failure(saveFailureMessage(path, error.what()));
-    }
+    saveWholeFile(path, highscoreFileBytes(table));
 }
 
 std::vector<std::string> highscoreEntries(std::string_view fileBytes) {

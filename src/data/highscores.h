@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/listitems.h"
 #include "data/cipher.h"
-#include "ui/listitems.h"
 
 #include <QString>
 
@@ -22,15 +22,15 @@ inline constexpr std::size_t kLargestHighscoreFile = kCipherLimit - 1;
 inline constexpr std::size_t kLargestHighscoreText = kLargestHighscoreFile - 2;
 
 // The table's plain text: every entry, in the table's order, followed by CR LF.
-std::string highscorePlainText(const ui::ListItems& table);
+std::string highscorePlainText(const base::ListItems& table);
 
 // The bytes of the file for a table: its plain text enciphered, then a plain CR LF.
 // A table too large for the cipher is an overflow failure.
-std::string highscoreFileBytes(const ui::ListItems& table);
+std::string highscoreFileBytes(const base::ListItems& table);
 
-// Writes the table's file, replacing the old one atomically.
-// Throws ui::Failure naming the file and the cause; the stored file then stays as it was.
-void saveHighscoreFile(const QString& path, const ui::ListItems& table);
+// Writes the table's file, replacing the old one atomically. Throws FileError; the stored
+// file then stays as it was.
+void saveHighscoreFile(const QString& path, const base::ListItems& table);
 
 // The entries a highscore file holds: its whole text deciphered and cut at every CR LF.
 // Whatever follows the last CR LF (the file's own closing CR LF, deciphered) is no entry.

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ui/dialogs.h"
-#include "ui/listitems.h"
+#include "base/listitems.h"
 
 #include <QString>
 
@@ -15,26 +14,21 @@ inline constexpr const char* kWordFile = "woordenlijst.txt";
 inline constexpr const char* kBonusFile = "bonuslijst.txt";
 
 // Cuts a file's bytes into its lines, without copying them.
-ui::TextLines splitLines(std::string text);
+base::TextLines splitLines(std::string text);
 
 // The lines of a file. Throws FileError.
-ui::TextLines readTextLines(const QString& path);
+base::TextLines readTextLines(const QString& path);
 
-// Empties the list, then fills it with the lines of the file. A file that cannot be read
-// is fatal: the player is told so and the program ends.
-void TextFile2ListBox(const QString& sFile, ui::ListItems& oList, ui::Dialogs& dialogs);
-
-// Makes sure a list offers a word to draw: a list of nothing but empty entries is filled
-// again from its file; a file without a single word is told to the player, and then it
-// returns false. Words are drawn only from lists this said yes to, so a draw never hangs.
-bool offerWords(const char* file, ui::ListItems& list, ui::Dialogs& dialogs);
+// Empties the list, then fills it with the lines of the file. Throws FileError, or
+// std::length_error for a file too large for a list.
+void loadWordFile(const QString& path, base::ListItems& list);
 
 // A word list that start-up wrote ends in a blank line, which sorts to the front: that
 // blank entry goes. A list without one (written by hand) keeps every word.
-void dropBlankFirstEntry(ui::ListItems& list);
+void dropBlankFirstEntry(base::ListItems& list);
 
-// Every entry followed by CR LF, then one more CR LF, written atomically. Throws
-// ui::Failure with a message that names the file and the cause.
-void writeWordListFile(const QString& path, const ui::ListItems& list);
+// Every entry followed by CR LF, then one more CR LF, written atomically. Throws FileError;
+// the stored file then stays as it was.
+void writeWordListFile(const QString& path, const base::ListItems& list);
 
 }  // namespace data

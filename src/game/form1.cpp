@@ -1,9 +1,9 @@
 #include "game/form1.h"
 
 #include "about/frmabout.h"
-#include "data/wordfile.h"
 #include "game/form1_texts.h"
 #include "memory/form2.h"
+#include "ui/wordsupply.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -182,6 +182,6 @@ void Form1::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void Form1::TextFile2ListBox(const char* sFile, ui::ListItems& oList) {
-    data::TextFile2ListBox(QString::fromLatin1(sFile), oList, ctx.dialogs);
+void Form1::TextFile2ListBox(const char* sFile, base::ListItems& oList) {
+    ui::TextFile2ListBox(sFile, oList, ctx.dialogs);
 }

@@ -36,85 +36,102 @@ class frmAbout;
 // entry; each change rewrites highscores.txt through SaveHighscores. Command5_Click hides
 // this window, its timers still running, and shows the memory-mode window; Command4_Click
 // opens the about window beside it.
+//
+// Names: controls, handlers (control_Event) and the game's own operations (WordCompleted,
+// TextFile2ListBox) keep the names of the window definitions, so the game can be read
+// beside them; the project's own helpers have lowerCamelCase names (drawWord, flashMessage).
 class Form1 : public ui::Form {
     Q_OBJECT
 public:
     explicit Form1(ui::Context& context);
     ~Form1() override;
 
+    // form1_startup.cpp
     void Form_Load() override;
 
-    // Event handlers.
-    void Command1_Click();
-    void Timer1_Timer();
-    void invoer_Change();
-    void goedtimer_Timer();
-    void goknipper_Timer();
-    void losecmd_Click();
-    void rstgame_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void hiscorelist_DblClick();
-    void Command4_Click();
-    void Command5_Click();
-    void invoer_KeyDown(int keyCode, int shift);
+    // form1_wordrun.cpp
+    void Command1_Click();  // Start Level: draws the next word and sets it running
+    void Timer1_Timer();    // moves the word, counts its points down, finds a miss
+    void invoer_Change();   // the word match, then the typed commands
+
+    // form1_completion.cpp
+    void goedtimer_Timer();  // hides the short message
+
+    // form1_miss.cpp
+    void goknipper_Timer();  // blinks "Game Over"
+    void losecmd_Click();    // takes the next life
+
+    // form1_reset.cpp
+    void rstgame_Click();  // Reset Game
+
+    // form1_highscores.cpp
+    void Command2_Click();        // shows or hides the highscores
+    void Command3_Click();        // writes a highscore
+    void hiscorelist_DblClick();  // deletes a highscore
+
+    // form1.cpp
+    void Command4_Click();  // opens the about window
+    void Command5_Click();  // switches to memory mode
+
+    // form1_commands.cpp
+    void invoer_KeyDown(int keyCode, int shift);  // Delete empties the typing box
 
     // Status area.
-    ui::Label Label2{this, "Label2"};
-    ui::Label scorelbl{this, "scorelbl"};
-    ui::Label cheaterlbl{this, "cheaterlbl"};
-    ui::Label Label3{this, "Label3"};
-    ui::Label scoreover{this, "scoreover"};
-    ui::Label Label4{this, "Label4"};
-    ui::Label lvllbl{this, "lvllbl"};
-    ui::Label Label5{this, "Label5"};
-    ui::Label aantalw{this, "aantalw"};
-    ui::Label Label6{this, "Label6"};
-    ui::Label xplbl{this, "xplbl"};
-    ui::Label Label7{this, "Label7"};
-    ui::Label speedlbl{this, "speedlbl"};
+    ui::Label Label2{this, "Label2"};          // "Score:"
+    ui::Label scorelbl{this, "scorelbl"};      // the score, the only place it is kept
+    ui::Label cheaterlbl{this, "cheaterlbl"};  // "(Cheater)" in god mode
+    ui::Label Label3{this, "Label3"};          // "Score over voor huidige woord:"
+    ui::Label scoreover{this, "scoreover"};    // scoreLeft
+    ui::Label Label4{this, "Label4"};          // "Level:"
+    ui::Label lvllbl{this, "lvllbl"};          // level
+    ui::Label Label5{this, "Label5"};          // "Aantal woorden:"
+    ui::Label aantalw{this, "aantalw"};        // entries loaded at start-up
+    ui::Label Label6{this, "Label6"};          // "XP:"
+    ui::Label xplbl{this, "xplbl"};            // wordsInLevel
+    ui::Label Label7{this, "Label7"};          // "Snelheid:"
+    ui::Label speedlbl{this, "speedlbl"};      // speed
 
     // Playing field.
-    ui::Line Line1{this, "Line1"};
-    ui::Label goedlbl{this, "goedlbl"};
-    ui::Label gameover{this, "gameover"};
-    ui::Label snel{this, "snel"};
+    ui::Line Line1{this, "Line1"};         // the red finish line
+    ui::Label goedlbl{this, "goedlbl"};    // praise, "Shit!", "Reset!"
+    ui::Label gameover{this, "gameover"};  // "Game Over"
+    ui::Label snel{this, "snel"};          // the moving word
 
     // Input and buttons.
-    ui::TextBox invoer{this, "invoer"};
-    ui::Label Label1{this, "Label1"};
-    ui::Button Command1{this, "Command1"};
-    ui::Button losecmd{this, "losecmd"};
-    ui::Button rstgame{this, "rstgame"};
-    ui::Button Command3{this, "Command3"};
-    ui::Button Command2{this, "Command2"};
-    ui::Button Command4{this, "Command4"};
-    ui::Button Command5{this, "Command5"};
+    ui::TextBox invoer{this, "invoer"};     // the typing box, also the command line
+    ui::Label Label1{this, "Label1"};       // "(Delete wist het veld)"
+    ui::Button Command1{this, "Command1"};  // "Start Level 1"
+    ui::Button losecmd{this, "losecmd"};    // "Nog 5 Levens": the next life
+    ui::Button rstgame{this, "rstgame"};    // "Reset Game"
+    ui::Button Command3{this, "Command3"};  // "Schrijf Highscore"
+    ui::Button Command2{this, "Command2"};  // "Zie Of Verberg Highscore"
+    ui::Button Command4{this, "Command4"};  // "About"
+    ui::Button Command5{this, "Command5"};  // "Switch naar onthoud modus"
 
     // Lists.
-    ui::ListBox woordenlijst{this, "woordenlijst", true};
-    ui::ListBox bonuslist{this, "bonuslist", false};
-    ui::ListBox hiscorelist{this, "hiscorelist", true};
+    ui::ListBox woordenlijst{this, "woordenlijst", true};  // words not yet drawn; "/debug"
+    ui::ListBox bonuslist{this, "bonuslist", false};       // bonus words not yet drawn
+    ui::ListBox hiscorelist{this, "hiscorelist", true};    // the highscores
 
     // Never seen: the highscore file is read and created directly, byte for byte.
     ui::MultiLineTextBox loadhi{this, "loadhi"};
 
-    ui::Timer Timer1{this, "Timer1"};
-    ui::Timer goedtimer{this, "goedtimer"};
-    ui::Timer goknipper{this, "goknipper"};
+    ui::Timer Timer1{this, "Timer1"};        // moves the word
+    ui::Timer goedtimer{this, "goedtimer"};  // hides goedlbl after 500 ms
+    ui::Timer goknipper{this, "goknipper"};  // blinks gameover every 500 ms
 
     // The game state. The total score has no variable: it is the caption of scorelbl.
-    std::string currentWord;
-    std::int32_t speed = 0;
+    std::string currentWord;  // the word to type, or a sentinel while none runs
+    std::int32_t speed = 0;   // twips per tick
     std::int16_t level = 0;
     std::int16_t wordsInLevel = 0;
-    std::int16_t startLeft = 0;
+    std::int16_t startLeft = 0;  // where every word starts
     std::int16_t lives = 0;
-    std::int16_t scoreLeft = 0;
+    std::int16_t scoreLeft = 0;  // what the running word is still worth
     bool godMode = false;
     std::int32_t wordIndex = 0;  // 32 bits: a word list may hold more than 32,767 words
     bool bonusActive = false;
-    std::int16_t savedSpeed = 0;
+    std::int16_t savedSpeed = 0;  // speed when the bonus level started
     std::int32_t nextBonusAt = 0;
     std::string playerName;
 
@@ -127,6 +144,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // form1.cpp
     void connectHandlers();
     void layOutStatusArea();
     void layOutPlayingField();
@@ -134,22 +152,34 @@ private:
     void layOutListsAndTimers();
     void setTabOrder();
     void nameForScreenReaders();
+    void TextFile2ListBox(const char* sFile, base::ListItems& oList);
 
+    // form1_startup.cpp
     void readHighscores();
-    void TextFile2ListBox(const char* sFile, ui::ListItems& oList);
 
+    // form1_wordrun.cpp
     bool drawWord();
+
+    // form1_completion.cpp
     void WordCompleted();
+    void flashMessage(const char* text);
+
+    // form1_miss.cpp
     void WordMissed();
     void GameOver();
     void RestoreLabelColours();
+    std::string livesCaption() const;
+
+    // form1_bonus.cpp
     void StartBonusLevel();
     void FlashColours();
     void BonusWon();
+
+    // form1_commands.cpp
     void runTypedCommands();
     void ToggleGodMode();
+
+    // form1_highscores.cpp
     void SaveHighscores();
     const char* refusalOf(const std::string& entry, bool representable) const;
-    void flashMessage(const char* text);
-    std::string livesCaption() const;
 };

@@ -1,12 +1,12 @@
+#include "base/failure.h"
 #include "game/form1.h"
 #include "game/form1_texts.h"
 #include "game/rules.h"
-#include "ui/failure.h"
 
 namespace {
 
 int colourPart(float r) {
-    return ui::roundChecked<int>(r * 255.0, "een kleurwaarde");
+    return base::roundChecked<int>(r * 255.0, "een kleurwaarde");
 }
 
 }  // namespace
@@ -14,12 +14,12 @@ int colourPart(float r) {
 // Earned every 25000 points: one word from the bonus list, slower, in flashing colours.
 void Form1::StartBonusLevel() {
     nextBonusAt =
-        ui::checkedAdd(nextBonusAt, rules::kBonusStep, "de score voor het volgende bonuslevel");
-    savedSpeed = ui::checkedNarrow<std::int16_t>(
+        base::checkedAdd(nextBonusAt, rules::kBonusStep, "de score voor het volgende bonuslevel");
+    savedSpeed = base::checkedNarrow<std::int16_t>(
         speed, "de snelheid bij het begin van het bonuslevel (bewaard in savedSpeed)");
-    ctx.dialogs.msgBox(form1_texts::kBonusStart, ui::kExclamation);
+    ctx.dialogs.msgBox(form1_texts::kBonusStart, base::kExclamation);
     bonusActive = true;
-    speed = ui::checkedSub(speed, rules::kBonusSlowdown, "de snelheid");
+    speed = base::checkedSub(speed, rules::kBonusSlowdown, "de snelheid");
 }
 
 // On every tick of a bonus word: a random colour for the word, another for the window and
@@ -38,11 +38,11 @@ void Form1::FlashColours() {
 
 // The bonus word typed in time: the speed from before the bonus level, less a third.
 void Form1::BonusWon() {
-    ctx.dialogs.msgBox(form1_texts::kBonusWon, ui::kExclamation);
+    ctx.dialogs.msgBox(form1_texts::kBonusWon, base::kExclamation);
     speed = savedSpeed;
     const std::int32_t reduction =
-        ui::roundChecked<std::int32_t>(savedSpeed / 3.0, "de snelheidsverlaging");
-    speed = ui::checkedSub(speed, reduction, "de snelheid");
+        base::roundChecked<std::int32_t>(savedSpeed / 3.0, "de snelheidsverlaging");
+    speed = base::checkedSub(speed, reduction, "de snelheid");
     setBackColour(ui::kButtonFace);
     snel.setForeColour(ui::kBlack);
     RestoreLabelColours();

@@ -1,14 +1,14 @@
+#include "base/failure.h"
 #include "game/form1.h"
 #include "game/form1_texts.h"
 #include "game/rules.h"
-#include "ui/failure.h"
 
 // The commands, each the whole text of the box, tested in turn on the text as it stands
 // then; each clears the box, which runs the change handler again on the empty text.
 void Form1::runTypedCommands() {
     using namespace form1_texts;
     if (invoer.textIs(kSpeedCommand)) {
-        speed = ui::checkedAdd(speed, rules::kSpeedCommandStep, "de snelheid");
+        speed = base::checkedAdd(speed, rules::kSpeedCommandStep, "de snelheid");
         invoer.setText("");
     }
     if (invoer.textIs(kPauseCommand)) {
@@ -35,8 +35,8 @@ void Form1::ToggleGodMode() {
         losecmd.setCaption(livesCaption());
         return;
     }
-    if (ctx.dialogs.msgBox(form1_texts::kLeaveGodMode,
-                           ui::kYesNo | ui::kInformation | ui::kDefaultButton2) == ui::kYes) {
+    if (ctx.dialogs.msgBox(form1_texts::kLeaveGodMode, base::kYesNo | base::kInformation |
+                                                           base::kDefaultButton2) == base::kYes) {
         rstgame_Click();
     }
 }

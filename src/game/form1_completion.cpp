@@ -1,16 +1,17 @@
+#include "base/failure.h"
+#include "base/text.h"
 #include "game/form1.h"
 #include "game/form1_texts.h"
 #include "game/rules.h"
-#include "ui/failure.h"
-#include "ui/text.h"
 
 #include <charconv>
 
 namespace {
 
-// The score is the caption of scorelbl: read back as a number, written back in plain
-// decimal digits. A score is always whole, so it never shows a decimal separator, and a
-// round number such as 100000 never turns into "1e+05".
+// The score has no variable of its own: it is the caption of scorelbl, as the game has
+// always kept it, read back as a number and written back in plain decimal digits. A score
+// is always whole, so it never shows a decimal separator, and a round number such as
+// 100000 never turns into "1e+05".
 double readScore(const std::string& caption) {
     double value = 0;
     std::from_chars(caption.data(), caption.data() + caption.size(), value);
@@ -47,28 +48,28 @@ void Form1::WordCompleted() {
         BonusWon();
     } else {
         wordsInLevel =
-            ui::checkedAdd<std::int16_t>(wordsInLevel, 1, "het aantal woorden in dit level");
-        xplbl.setCaption(ui::decimal(wordsInLevel));
+            base::checkedAdd<std::int16_t>(wordsInLevel, 1, "het aantal woorden in dit level");
+        xplbl.setCaption(base::decimal(wordsInLevel));
     }
 
     if (wordsInLevel == rules::kWordsPerLevel) {
-        level = ui::checkedAdd<std::int16_t>(level, 1, "het level");
-        speed = ui::checkedAdd(speed, rules::kSpeedPerLevel, "de snelheid");
+        level = base::checkedAdd<std::int16_t>(level, 1, "het level");
+        speed = base::checkedAdd(speed, rules::kSpeedPerLevel, "de snelheid");
         wordsInLevel = 0;
-        lvllbl.setCaption(ui::decimal(level));
-        xplbl.setCaption(ui::decimal(wordsInLevel));
-        Command1.setCaption(form1_texts::kStartLevel + ui::decimal(level));
+        lvllbl.setCaption(base::decimal(level));
+        xplbl.setCaption(base::decimal(wordsInLevel));
+        Command1.setCaption(form1_texts::kStartLevel + base::decimal(level));
         scoreLeft = rules::kPointsPerWord;
         // Between levels no word runs: the tenth word can no more be typed for points.
         currentWord = form1_texts::kStartSentinel;
         ctx.dialogs.msgBox(
-            form1_texts::kLevelDoneBefore + ui::decimal(level) + form1_texts::kLevelDoneAfter,
-            ui::kExclamation);
+            form1_texts::kLevelDoneBefore + base::decimal(level) + form1_texts::kLevelDoneAfter,
+            base::kExclamation);
         Command1.setEnabled(true);
         return;
     }
 
-    flashMessage((praiseFor(scoreLeft) + std::string("\r\n") + ui::decimal(scoreLeft)).c_str());
+    flashMessage((praiseFor(scoreLeft) + std::string("\r\n") + base::decimal(scoreLeft)).c_str());
     scoreLeft = rules::kPointsPerWord;
     if (readScore(scorelbl.caption()) >= nextBonusAt) {
         StartBonusLevel();

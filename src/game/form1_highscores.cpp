@@ -6,19 +6,19 @@
 void Form1::Command3_Click() {
     using namespace form1_texts;
     if (godMode) {
-        ctx.dialogs.msgBox(kCheated, ui::kCritical);
+        ctx.dialogs.msgBox(kCheated, base::kCritical);
         return;
     }
     const std::string score = scorelbl.caption();
-    const ui::InputAnswer answer = ctx.dialogs.inputBox(kNamePrompt, "", "");
+    const base::InputAnswer answer = ctx.dialogs.inputBox(kNamePrompt, "", "");
     playerName = answer.text;
     if (playerName.empty()) {
-        ctx.dialogs.msgBox(kNoName, ui::kCritical);
+        ctx.dialogs.msgBox(kNoName, base::kCritical);
         return;
     }
     const std::string entry = score + ", " + playerName;
     if (const char* refusal = refusalOf(entry, answer.representable)) {
-        ctx.dialogs.msgBox(refusal, ui::kExclamation);
+        ctx.dialogs.msgBox(refusal, base::kExclamation);
         return;
     }
     hiscorelist.items().addItem(entry);
@@ -49,11 +49,11 @@ void Form1::Command2_Click() {
 }
 
 void Form1::hiscorelist_DblClick() {
-    const int answer = ctx.dialogs.msgBox(form1_texts::kDeleteQuestion,
-                                          ui::kYesNo | ui::kInformation | ui::kDefaultButton2);
+    const int answer = ctx.dialogs.msgBox(
+        form1_texts::kDeleteQuestion, base::kYesNo | base::kInformation | base::kDefaultButton2);
     const int selected = hiscorelist.listIndex();
     // With nothing selected there is nothing to delete, and the file stays as it is.
-    if (answer != ui::kYes || selected < 0) {
+    if (answer != base::kYes || selected < 0) {
         return;
     }
     hiscorelist.items().removeItem(selected);

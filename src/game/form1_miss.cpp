@@ -1,18 +1,18 @@
+#include "base/failure.h"
+#include "base/text.h"
 #include "game/form1.h"
 #include "game/form1_texts.h"
 #include "game/rules.h"
-#include "ui/failure.h"
-#include "ui/text.h"
 
 // Settles a word that reached the finish line: a life lost, or the bonus, and the game
 // waits for losecmd; when no life is left, the game is over.
 void Form1::WordMissed() {
     if (bonusActive) {
         // Timer1 is already stopped: no tick runs for this word while the message shows.
-        ctx.dialogs.msgBox(form1_texts::kBonusMissed, ui::kExclamation);
+        ctx.dialogs.msgBox(form1_texts::kBonusMissed, base::kExclamation);
         speed = savedSpeed;
     } else if (lives > rules::kGameOverLives) {
-        lives = ui::checkedSub<std::int16_t>(lives, 1, "het aantal levens");
+        lives = base::checkedSub<std::int16_t>(lives, 1, "het aantal levens");
     }
     currentWord = form1_texts::kMissSentinel;
     scoreLeft = rules::kPointsPerWord;
@@ -61,5 +61,5 @@ void Form1::RestoreLabelColours() {
 }
 
 std::string Form1::livesCaption() const {
-    return form1_texts::kLivesBefore + ui::decimal(lives) + form1_texts::kLivesAfter;
+    return form1_texts::kLivesBefore + base::decimal(lives) + form1_texts::kLivesAfter;
 }

@@ -1,8 +1,8 @@
+#include "base/text.h"
 #include "data/wordfile.h"
 #include "game/form1.h"
 #include "game/form1_texts.h"
 #include "game/rules.h"
-#include "ui/text.h"
 
 // Reset Game: level 1 with fresh word lists. It leaves alone what it does not name here:
 // the next bonus threshold, the bonus state, Timer1, the window colours, the stale
@@ -18,14 +18,14 @@ void Form1::rstgame_Click() {
     speed = rules::kStartSpeed;
     level = 1;
     wordsInLevel = 0;
-    lvllbl.setCaption(ui::decimal(level));
+    lvllbl.setCaption(base::decimal(level));
     scorelbl.setCaption("0");
     godMode = false;
     scoreLeft = rules::kPointsPerWord;
     snel.setLeft(startLeft);
     currentWord = form1_texts::kStartSentinel;
     losecmd.setCaption(livesCaption());
-    Command1.setCaption(form1_texts::kStartLevel + ui::decimal(level));
+    Command1.setCaption(form1_texts::kStartLevel + base::decimal(level));
     gameover.hide();
     Command1.setEnabled(true);
 }

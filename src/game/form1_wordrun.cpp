@@ -1,8 +1,9 @@
+#include "base/failure.h"
+#include "base/text.h"
 #include "data/wordfile.h"
 #include "game/form1.h"
 #include "game/form1_texts.h"
-#include "ui/failure.h"
-#include "ui/text.h"
+#include "ui/wordsupply.h"
 
 // The Start Level operation: draws the next word, from the bonus list during a bonus
 // level, and sets it running.
@@ -20,31 +21,23 @@ void Form1::Command1_Click() {
     Timer1.setEnabled(true);
 }
 
-// Draws without repeats: the drawn entry leaves its list, and a list that runs empty is
-// filled again from its file. A draw past the last entry or on an empty one draws again.
+// Draws without repeats, from the bonus list during a bonus level. Both lists are filled
+// again from their files once a draw has left them without entries.
 bool Form1::drawWord() {
-    if (bonusActive && !data::offerWords(data::kBonusFile, bonuslist.items(), ctx.dialogs)) {
+    if (bonusActive && !ui::offerWords(data::kBonusFile, bonuslist.items(), ctx.dialogs)) {
         // A bonus level without a word does not hold the game: the player has been told,
         // and the game goes on at its own speed with the main list.
         speed = savedSpeed;
         bonusActive = false;
     }
     ui::ListBox& list = bonusActive ? bonuslist : woordenlijst;
-    for (;;) {
-        ctx.random.reseedFromClock();
-        if (!data::offerWords(bonusActive ? data::kBonusFile : data::kWordFile, list.items(),
-                              ctx.dialogs)) {
-            return false;
-        }
-        const int n = list.items().count();
-        const float product = ctx.random.next() * static_cast<float>(n);
-        wordIndex = ui::roundChecked<std::int32_t>(product, "de plaats van het getrokken woord");
-        currentWord = list.items().item(wordIndex);
-        if (!currentWord.empty()) {
-            break;
-        }
+    const auto drawn = ui::drawWord(list.items(), bonusActive ? data::kBonusFile : data::kWordFile,
+                                    ctx.random, ui::Seeding::FromClockEachTry, ctx.dialogs);
+    if (!drawn) {
+        return false;
     }
-    list.items().removeItem(wordIndex);
+    wordIndex = drawn->index;
+    currentWord = drawn->word;
     if (woordenlijst.items().count() == 0) {
         TextFile2ListBox(data::kWordFile, woordenlijst.items());
     }
@@ -58,19 +51,19 @@ bool Form1::drawWord() {
 // missed when it reaches the finish line.
 void Form1::Timer1_Timer() {
     ctx.random.reseedFromClock();
-    speedlbl.setCaption(ui::decimal(speed));
+    speedlbl.setCaption(base::decimal(speed));
     if (scoreLeft > 0) {
         scoreLeft =
-            ui::roundChecked<std::int16_t>(scoreLeft - speed / 10.0, "de punten voor het woord");
+            base::roundChecked<std::int16_t>(scoreLeft - speed / 10.0, "de punten voor het woord");
     }
     if (scoreLeft <= 0) {
         scoreLeft = 0;
     }
-    scoreover.setCaption(ui::decimal(scoreLeft));
+    scoreover.setCaption(base::decimal(scoreLeft));
     if (bonusActive) {
         FlashColours();
     }
-    snel.setLeft(ui::checkedSub(snel.left(), speed, "de plaats van het woord"));
+    snel.setLeft(base::checkedSub(snel.left(), speed, "de plaats van het woord"));
     if (snel.left() <= Line1.x1()) {
         // Stopped first, so that no tick can follow for this word while a message shows.
         Timer1.setEnabled(false);

@@ -1,9 +1,10 @@
 #include "memory/form2.h"
 
+#include "base/failure.h"
+#include "base/text.h"
 #include "data/wordfile.h"
 #include "memory/form2_texts.h"
-#include "ui/failure.h"
-#include "ui/text.h"
+#include "ui/wordsupply.h"
 
 #include <QCloseEvent>
 
@@ -17,7 +18,7 @@ constexpr int kPraiseMs = 600;
 
 }  // namespace
 
-Form2::Form2(ui::Context& context, ui::ListItems& words, QWidget& mainWindow)
+Form2::Form2(ui::Context& context, base::ListItems& words, QWidget& mainWindow)
     : ui::Form(context, "Form2", Qt::Window), words_(words), mainWindow_(mainWindow) {
     setCaption(form2_texts::kCaption);
     setClientSize(10710, 6030, false);
@@ -82,20 +83,12 @@ void Form2::Command1_Click() {
 }
 
 bool Form2::drawWord() {
-    int index = 0;
-    do {
-        if (!data::offerWords(data::kWordFile, words_, ctx.dialogs)) {
-            return false;
-        }
-        const float product = ctx.random.next() * static_cast<float>(words_.count());
-        index = ui::roundChecked<int>(product, "de plaats van het getrokken woord");
-        lastWord = words_.item(index);
-    } while (lastWord.empty());
-    words_.removeItem(index);
-    if (words_.count() == 0) {
-        data::TextFile2ListBox(data::kWordFile, words_, ctx.dialogs);
+    const auto drawn =
+        ui::drawWord(words_, data::kWordFile, ctx.random, ui::Seeding::Never, ctx.dialogs);
+    if (drawn) {
+        lastWord = drawn->word;
     }
-    return true;
+    return drawn.has_value();
 }
 
 void Form2::Text1_Change() {
@@ -107,8 +100,8 @@ void Form2::Text1_Change() {
 void Form2::SequenceCompleted() {
     Text1.setText("");
     Command1_Click();
-    rememberedCount = ui::checkedAdd(rememberedCount, 1, "het aantal onthouden woorden");
-    onthouden.setCaption(ui::decimal(rememberedCount));
+    rememberedCount = base::checkedAdd(rememberedCount, 1, "het aantal onthouden woorden");
+    onthouden.setCaption(base::decimal(rememberedCount));
     goed.show();
     flasher.setEnabled(true);
 }
@@ -119,7 +112,7 @@ void Form2::flasher_Timer() {
 }
 
 void Form2::Command3_Click() {
-    ctx.dialogs.msgBox(form2_texts::kExplanation, ui::kInformation);
+    ctx.dialogs.msgBox(form2_texts::kExplanation, base::kInformation);
 }
 
 void Form2::Command2_Click() {

@@ -13,35 +13,36 @@
 // Text1_Change compares the box with the whole sequence; a match runs SequenceCompleted,
 // which empties the box, draws the next word through Command1_Click and counts the
 // sequence. Command2_Click and the close box hide this window and show the main one.
+// Names follow the window definitions, as in the main window.
 class Form2 : public ui::Form {
     Q_OBJECT
 public:
     // `words` is the main window's word list, which both games use up; `mainWindow` is
     // shown again when the player leaves.
-    Form2(ui::Context& context, ui::ListItems& words, QWidget& mainWindow);
+    Form2(ui::Context& context, base::ListItems& words, QWidget& mainWindow);
 
     void Form_Load() override;
 
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Text1_Change();
-    void flasher_Timer();
+    void Command1_Click();  // "Go!": the first word, and every next one
+    void Command2_Click();  // back to the main window
+    void Command3_Click();  // the explanation
+    void Text1_Change();    // compares the box with the whole sequence
+    void flasher_Timer();   // hides "Goed!"
 
-    ui::Label Label1{this, "Label1"};
-    ui::Label onthouden{this, "onthouden"};
-    ui::Frame Frame1{this, "Frame1"};
-    ui::Label onthwoord{&Frame1, "onthwoord"};
-    ui::Label goed{this, "goed"};
-    ui::Button Command1{this, "Command1"};
-    ui::MultiLineTextBox Text1{this, "Text1"};
-    ui::Button Command3{this, "Command3"};
-    ui::Button Command2{this, "Command2"};
-    ui::Timer flasher{this, "flasher"};
+    ui::Label Label1{this, "Label1"};           // "Woorden onthouden tot nu toe:"
+    ui::Label onthouden{this, "onthouden"};     // rememberedCount
+    ui::Frame Frame1{this, "Frame1"};           // "Laatste Woord:"
+    ui::Label onthwoord{&Frame1, "onthwoord"};  // the word just received
+    ui::Label goed{this, "goed"};               // "Goed!" after a correct sequence
+    ui::Button Command1{this, "Command1"};      // "Go!"
+    ui::MultiLineTextBox Text1{this, "Text1"};  // the player types the sequence here
+    ui::Button Command3{this, "Command3"};      // "?"
+    ui::Button Command2{this, "Command2"};      // "Terug naar Toetsrace"
+    ui::Timer flasher{this, "flasher"};         // shows "Goed!" for 600 ms
 
-    std::string sequence;
+    std::string sequence;  // every word received, run together
     std::string lastWord;
-    std::int32_t rememberedCount = 0;
+    std::int32_t rememberedCount = 0;  // -1 until the first correct sequence
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,6 +53,6 @@ private:
     bool drawWord();
     void SequenceCompleted();
 
-    ui::ListItems& words_;
+    base::ListItems& words_;
     QWidget& mainWindow_;
 };

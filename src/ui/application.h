@@ -1,9 +1,9 @@
 #pragma once
 
+#include "base/random.h"
 #include "ui/context.h"
-#include "ui/dialogs.h"
 #include "ui/form.h"
-#include "ui/random.h"
+#include "ui/qtdialogs.h"
 
 namespace ui {
 
@@ -23,7 +23,7 @@ public:
 
 private:
     QtDialogs dialogs_;
-    ClockRandom random_;
+    base::ClockRandom random_;
     Context context_;
 };
 

@@ -1,38 +1,44 @@
 #include "ui/context.h"
 
-#include "ui/failure.h"
+#include "base/failure.h"
+#include "base/text.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <new>
 
 namespace ui {
 
+namespace {
+
+// What the guard tells the player about a failure that ends the program.
+std::string messageFor(const std::exception_ptr& failure) {
+    try {
+        std::rethrow_exception(failure);
+    } catch (const data::FileError& error) {
+        return fileErrorMessage(error);
+    } catch (const base::Failure& error) {
+        return error.what();
+    } catch (const std::bad_alloc&) {
+        return "Onvoldoende geheugen. Toetsrace sluit nu af.";
+    } catch (const std::exception& other) {
+        return std::string("Onverwachte fout: ") + other.what() + ". Toetsrace sluit nu af.";
+    }
+}
+
+}  // namespace
+
 void Context::guard(const std::function<void()>& handler) noexcept {
-    int exitCode = 0;
+    int exitCode = 1;
     try {
         handler();
         return;
-    } catch (const ProgramEnd& end) {
+    } catch (const base::ProgramEnd& end) {
         exitCode = end.exitCode;
-    } catch (const Failure& failure) {
-        exitCode = 1;
+    } catch (const std::exception&) {
         try {
-            dialogs.msgBox(failure.what(), kCritical);
-        } catch (...) {
-        }
-    } catch (const std::bad_alloc&) {
-        exitCode = 1;
-        try {
-            dialogs.msgBox("Onvoldoende geheugen. Toetsrace sluit nu af.", kCritical);
-        } catch (...) {
-        }
-    } catch (const std::exception& other) {
-        exitCode = 1;
-        try {
-            dialogs.msgBox(
-                std::string("Onverwachte fout: ") + other.what() + ". Toetsrace sluit nu af.",
-                kCritical);
+            dialogs.msgBox(messageFor(std::current_exception()), base::kCritical);
         } catch (...) {
         }
     }
@@ -41,6 +47,15 @@ void Context::guard(const std::function<void()>& handler) noexcept {
 
 QString Context::programFile(const char* name) const {
     return QDir(programDir).filePath(QString::fromLatin1(name));
+}
+
+std::string fileErrorMessage(const data::FileError& error) {
+    const QFileInfo where(error.path());
+    const char* verb =
+        error.action() == data::FileError::Action::Save ? " niet opslaan in " : " niet lezen uit ";
+    return "Toetsrace kan " + base::toBytesLossy(where.fileName()) + verb +
+           base::toBytesLossy(where.absolutePath()) + ": " + error.what() +
+           ". Het bestand is niet veranderd. Toetsrace sluit nu af.";
 }
 
 }  // namespace ui

@@ -1,28 +1,35 @@
 #pragma once
 
-#include "ui/dialogs.h"
-#include "ui/random.h"
+#include "base/dialogs.h"
+#include "base/random.h"
+#include "data/files.h"
 
 #include <QString>
 
 #include <functional>
+#include <string>
 
 namespace ui {
 
 // What a window needs from the world around it. Production passes Qt's boxes, the
 // clock-seeded generator, the executable's folder and a real exit; tests pass doubles.
 struct Context {
-    Dialogs& dialogs;
-    Random& random;
+    base::Dialogs& dialogs;
+    base::Random& random;
     QString programDir;  // where highscores.txt and the rewritten word list live
     std::function<void(int)> endProgram;
 
-    // Every entry from Qt into the game runs through here: a failure is shown with the
-    // critical icon and ends the program; a ProgramEnd ends it quietly.
+    // Every entry from Qt into the game runs through here, start-up included: a failure is
+    // shown with the critical icon and ends the program, with nothing saved; a ProgramEnd
+    // ends it quietly (whoever threw it has told the player why).
     void guard(const std::function<void()>& handler) noexcept;
 
     // The full path of a file in the program folder.
     QString programFile(const char* name) const;
 };
+
+// The player's message for a file that failed: which file, in which folder, and why; and
+// that the stored file was left as it was.
+std::string fileErrorMessage(const data::FileError& error);
 
 }  // namespace ui

@@ -1,7 +1,7 @@
 #include "ui/form.h"
 
+#include "base/text.h"
 #include "ui/accessibility.h"
-#include "ui/text.h"
 #include "ui/twips.h"
 
 #include <QKeyEvent>
@@ -17,11 +17,11 @@ Form::Form(Context& context, const char* name, Qt::WindowFlags flags, QWidget* p
 }
 
 std::string Form::caption() const {
-    return toBytesLossy(windowTitle());
+    return base::toBytesLossy(windowTitle());
 }
 
 void Form::setCaption(std::string_view caption) {
-    setWindowTitle(toQString(caption));
+    setWindowTitle(base::toQString(caption));
 }
 
 void Form::setBackColour(Colour colour) {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/collator.h"
-#include "ui/listitems.h"
+#include "base/collator.h"
+#include "base/listitems.h"
 
 #include <QAbstractListModel>
 
@@ -9,14 +9,10 @@
 
 namespace ui {
 
-// Sorts entries with the collator, stable: equal entries keep their order of arrival.
-// Sort keys live only while it sorts.
-void sortLines(TextLines& lines, const Collator& collator);
-
 // The entries of a list box, kept compactly: one byte pool and an offset and length per
 // entry, so that a word list of hundreds of thousands of words costs little more than its
 // file. A sorted model inserts by binary search, after any equal entries.
-class ListModel : public QAbstractListModel, public ListItems {
+class ListModel : public QAbstractListModel, public base::ListItems {
     Q_OBJECT
 public:
     explicit ListModel(bool sorted, QObject* parent = nullptr);
@@ -27,7 +23,7 @@ public:
     void clear() override;
     int addItem(std::string_view entry) override;
     void removeItem(int index) override;
-    void assignLines(TextLines&& lines) override;
+    void assignLines(base::TextLines&& lines) override;
 
     bool sorted() const { return collator_ != nullptr; }
 
@@ -35,9 +31,9 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::unique_ptr<Collator> collator_;
+    std::unique_ptr<base::Collator> collator_;
     std::string pool_;
-    std::vector<TextLines::Span> spans_;
+    std::vector<base::TextLines::Span> spans_;
     int emptyEntries_ = 0;
 };
 

@@ -1,5 +1,5 @@
+#include "base/failure.h"
 #include "data/cipher.h"
-#include "ui/failure.h"
 
 #include <QtTest>
 
@@ -80,8 +80,8 @@ void CipherTest::textsFromTheLimitOnAreAnOverflow() {
     const std::string longest = allCodes(32766);
     QVERIFY(DecryptString(EncryptString(longest, "zwavel"), "zwavel") == longest);
     const std::string tooLong = allCodes(32767);
-    QVERIFY_THROWS_EXCEPTION(ui::OverflowFailure, EncryptString(tooLong, "zwavel"));
-    QVERIFY_THROWS_EXCEPTION(ui::OverflowFailure, DecryptString(tooLong, "zwavel"));
+    QVERIFY_THROWS_EXCEPTION(base::OverflowFailure, EncryptString(tooLong, "zwavel"));
+    QVERIFY_THROWS_EXCEPTION(base::OverflowFailure, DecryptString(tooLong, "zwavel"));
 }
 
 void CipherTest::countsOccurrences_data() {

@@ -1,7 +1,8 @@
+#include "base/failure.h"
 #include "data/wordfile.h"
-#include "doubles.h"
-#include "ui/failure.h"
+#include "sandbox.h"
 #include "ui/listmodel.h"
+#include "ui/wordsupply.h"
 
 #include <QtTest>
 
@@ -48,7 +49,7 @@ void WordFileTest::linesOfAFile() {
     Sandbox sandbox;
     sandbox.writeFile(sandbox.inWork("woordenlijst.txt"), bytes.toStdString());
     VectorList list;
-    data::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs);
+    ui::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs);
     QStringList got;
     for (const std::string& e : list.entries) {
         got << QString::fromLatin1(e.data(), static_cast<qsizetype>(e.size()));
@@ -75,7 +76,7 @@ void WordFileTest::everyByteSurvivesTheLoaderAndTheLists() {
     sandbox.writeFile(sandbox.inWork("woordenlijst.txt"), file);
     for (const bool sorted : {false, true}) {
         ui::ListModel list(sorted);
-        data::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs);
+        ui::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs);
         std::vector<std::string> got;
         for (int i = 0; i < list.count(); ++i) {
             got.emplace_back(list.item(i));
@@ -93,7 +94,7 @@ void WordFileTest::loadingReplacesWhatTheListHeld() {
     ui::ListModel list(false);
     list.addItem("oud");
     list.addItem("ouder");
-    data::TextFile2ListBox("bonuslijst.txt", list, sandbox.dialogs);
+    ui::TextFile2ListBox("bonuslijst.txt", list, sandbox.dialogs);
     QCOMPARE(list.count(), 1);
     QCOMPARE(list.item(0), std::string_view("nieuw"));
 }
@@ -112,8 +113,8 @@ void WordFileTest::fileThatCannotBeReadIsFatal() {
     }
     VectorList list;
     list.entries = {"oud"};
-    QVERIFY_THROWS_EXCEPTION(ui::ProgramEnd,
-                             data::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs));
+    QVERIFY_THROWS_EXCEPTION(base::ProgramEnd,
+                             ui::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs));
     QVERIFY(list.entries.empty());
     QCOMPARE(sandbox.dialogs.calls.size(), 1u);
     QCOMPARE(sandbox.dialogs.calls[0].text,
@@ -161,9 +162,9 @@ void WordFileTest::failedWriteLeavesTheOldFileWhole() {
     try {
         const testing::FileSizeLimit limit(4096);
         data::writeWordListFile(sandbox.inProgram("woordenlijst.txt"), big);
-    } catch (const ui::Failure& failure) {
+    } catch (const data::FileError& error) {
         failed = true;
-        message = failure.what();
+        message = ui::fileErrorMessage(error);
     }
     QVERIFY(failed);
     QVERIFY2(message.find("woordenlijst.txt") != std::string::npos, message.c_str());
@@ -175,7 +176,8 @@ void WordFileTest::failedWriteLeavesTheOldFileWhole() {
     // A program folder that is no folder: nothing can be created there.
     sandbox.context.programDir = sandbox.inProgram("woordenlijst.txt");
     QVERIFY_THROWS_EXCEPTION(
-        ui::Failure, data::writeWordListFile(sandbox.context.programFile("woordenlijst.txt"), big));
+        data::FileError,
+        data::writeWordListFile(sandbox.context.programFile("woordenlijst.txt"), big));
     QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")), old);
 }
 

@@ -3,7 +3,6 @@
 // Usage: highscore_saver <folder with the word lists and highscores.txt>
 #include "doubles.h"
 #include "game/form1.h"
-#include "ui/failure.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,19 +20,17 @@ int main(int argc, char* argv[]) {
     }
     QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
     testing::ScriptedDialogs dialogs;
-    ui::ClockRandom random;
+    base::ClockRandom random;
     ui::Context context{dialogs, random, QDir::currentPath(), [](int code) { std::exit(code); }};
     Form1 form(context);
-    try {
+    context.guard([&] {
         form.Form_Load();
         for (int i = 0; i < 200; ++i) {
             form.scorelbl.setCaption(std::to_string(i));
             dialogs.answerInput({"Speler", true});
             form.Command3_Click();
         }
-    } catch (const ui::ProgramEnd& end) {
-        return end.exitCode;
-    }
+    });
     std::puts("200 saved");
     return 0;
 }

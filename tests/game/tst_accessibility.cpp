@@ -1,7 +1,7 @@
 #include "about/frmabout.h"
+#include "base/text.h"
 #include "game.h"
 #include "memory/form2.h"
-#include "ui/text.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -84,7 +84,7 @@ QStringList wrongRoles(QWidget& window) {
     for (ui::Label* label : window.findChildren<ui::Label*>()) {
         check(label, QAccessible::StaticText);
         // A screen reader reads the caption the label shows.
-        const QString shown = ui::toQString(label->caption()).simplified();
+        const QString shown = base::toQString(label->caption()).simplified();
         if (!accessibleName(label).contains(shown)) {
             wrong << label->objectName() + QStringLiteral(" (name)");
         }

@@ -131,7 +131,7 @@ void CommandsTest::godModeAnsweredNoStaysOn() {
     Game game;
     game.startWord(0);
     game.type("/god");
-    game.sandbox.dialogs.answer(ui::kNo);
+    game.sandbox.dialogs.answer(base::kNo);
     game.type("/god");
     QCOMPARE(game.sandbox.dialogs.calls.size(), 1u);
     QCOMPARE(game.sandbox.dialogs.calls[0].text,
@@ -150,7 +150,7 @@ void CommandsTest::godModeAnsweredYesResets() {
     game->Timer1_Timer();
     game.type("/god");
     game.completeWord();
-    game.sandbox.dialogs.answer(ui::kYes);
+    game.sandbox.dialogs.answer(base::kYes);
     game.type("/god");
     QCOMPARE(game->godMode, false);
     QCOMPARE(game->lives, 5);

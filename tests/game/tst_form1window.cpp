@@ -1,6 +1,6 @@
-#include "doubles.h"
 #include "game/form1.h"
 #include "game/form1_texts.h"
+#include "sandbox.h"
 
 #include <QtTest>
 

@@ -62,7 +62,7 @@ void HighscoresTest::fileHoldsTheEncipheredTableThenCrLf() {
     // Deleting the last entries leaves the two bytes CR LF.
     for (int i = 0; i < 2; ++i) {
         game->hiscorelist.setListIndex(0);
-        game.sandbox.dialogs.answer(ui::kYes);
+        game.sandbox.dialogs.answer(base::kYes);
         game->hiscorelist_DblClick();
     }
     QCOMPARE(stored(game), std::string("\r\n"));
@@ -96,7 +96,7 @@ void HighscoresTest::emptyNameOrCancelWritesNothing_data() {
 void HighscoresTest::emptyNameOrCancelWritesNothing() {
     QFETCH(bool, cancel);
     Game game;
-    game.sandbox.dialogs.answerInput(cancel ? ui::InputAnswer{} : ui::InputAnswer{"", true});
+    game.sandbox.dialogs.answerInput(cancel ? base::InputAnswer{} : base::InputAnswer{"", true});
     game->Command3_Click();
     QCOMPARE(game.sandbox.dialogs.calls.size(), 2u);
     QCOMPARE(game.sandbox.dialogs.calls[1].text, std::string("Dan niet!"));
@@ -127,13 +127,13 @@ void HighscoresTest::deletingAsksFirst() {
     const std::string before = stored(game);
     game->hiscorelist.setListIndex(1);
     game.sandbox.dialogs.calls.clear();
-    game.sandbox.dialogs.answer(ui::kNo);
+    game.sandbox.dialogs.answer(base::kNo);
     game->hiscorelist_DblClick();
     QCOMPARE(game.sandbox.dialogs.calls.at(0).text, std::string("Zeker weten verwijderen?"));
     QCOMPARE(game.sandbox.dialogs.calls.at(0).style, 324);
     QCOMPARE(table(game).size(), 2u);
     QCOMPARE(stored(game), before);
-    game.sandbox.dialogs.answer(ui::kYes);
+    game.sandbox.dialogs.answer(base::kYes);
     game->hiscorelist_DblClick();
     QCOMPARE(table(game), std::vector<std::string>{"100, Jan"});
     QCOMPARE(stored(game), testing::highscoreFileFor("100, Jan\r\n"));
@@ -142,13 +142,13 @@ void HighscoresTest::deletingAsksFirst() {
 void HighscoresTest::doubleClickWithoutSelectionRemovesNothing() {
     Game game;
     game.sandbox.writeFile(game.sandbox.inProgram("highscores.txt"), "");
-    game.sandbox.dialogs.answer(ui::kYes);
+    game.sandbox.dialogs.answer(base::kYes);
     game->hiscorelist_DblClick();  // an empty table
     QCOMPARE(stored(game), std::string());
     writeScore(game, "100", "Jan");
     const std::string before = stored(game);
     game->hiscorelist.setListIndex(-1);
-    game.sandbox.dialogs.answer(ui::kYes);
+    game.sandbox.dialogs.answer(base::kYes);
     game->hiscorelist_DblClick();
     QCOMPARE(table(game).size(), 1u);
     QCOMPARE(stored(game), before);
@@ -156,7 +156,7 @@ void HighscoresTest::doubleClickWithoutSelectionRemovesNothing() {
     game->show();
     game->hiscorelist.show();
     const QRect first = game->hiscorelist.visualRect(game->hiscorelist.items().index(0));
-    game.sandbox.dialogs.answer(ui::kYes);
+    game.sandbox.dialogs.answer(base::kYes);
     QTest::mouseDClick(game->hiscorelist.viewport(), Qt::LeftButton, {}, first.center());
     QCOMPARE(table(game).size(), 0u);
     QCOMPARE(stored(game), std::string("\r\n"));
@@ -167,8 +167,7 @@ void HighscoresTest::onlyThePrimaryButtonDeletes() {
     writeScore(game, "100", "Jan");
     game->show();
     game->hiscorelist.show();
-    const QPoint first =
-        game->hiscorelist.visualRect(game->hiscorelist.items().index(0)).center();
+    const QPoint first = game->hiscorelist.visualRect(game->hiscorelist.items().index(0)).center();
     game.sandbox.dialogs.calls.clear();
     for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
         QTest::mouseDClick(game->hiscorelist.viewport(), button, {}, first);
@@ -199,7 +198,7 @@ void HighscoresTest::tableSurvivesARestartFromAnotherFolder() {
     writeScore(game, "350", "Piet");
     QVERIFY(!QFile::exists(game.sandbox.inWork("highscores.txt")));
     Form1 again(game.sandbox.context);
-    again.Form_Load();
+    QVERIFY(!game.sandbox.load(again));
     QCOMPARE(again.hiscorelist.items().count(), 2);
     QCOMPARE(again.hiscorelist.items().item(0), std::string_view("1200, Jan"));
     QCOMPARE(again.hiscorelist.items().item(1), std::string_view("350, Piet"));
@@ -243,7 +242,7 @@ void HighscoresTest::largestTableIsWrittenAndReadBackWhole() {
     QCOMPARE(game->hiscorelist.items().count(), 1);
     QCOMPARE(stored(game).size(), 32766u);
     Form1 again(game.sandbox.context);
-    again.Form_Load();
+    QVERIFY(!game.sandbox.load(again));
     QCOMPARE(again.hiscorelist.items().count(), 1);
     QVERIFY(again.hiscorelist.items().item(0) == "0, " + name);
     // One character more is refused.

@@ -246,8 +246,10 @@ void LevelsTest::aWholeLevelTypedIntoTheBox() {
 void LevelsTest::scoresStayPlainDecimal_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("100000") << "98900" << "100000";
-    QTest::newRow("1000000") << "998900" << "1000000";
+    QTest::newRow("100000") << "98900"
+                            << "100000";
+    QTest::newRow("1000000") << "998900"
+                             << "1000000";
 }
 
 void LevelsTest::scoresStayPlainDecimal() {

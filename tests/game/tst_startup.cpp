@@ -1,8 +1,8 @@
+#include "base/failure.h"
 #include "data/cipher.h"
-#include "doubles.h"
 #include "game/form1.h"
 #include "game/form1_texts.h"
-#include "ui/failure.h"
+#include "sandbox.h"
 
 #include <QtTest>
 
@@ -30,7 +30,7 @@ private slots:
 
 namespace {
 
-std::vector<std::string> entriesOf(const ui::ListItems& list) {
+std::vector<std::string> entriesOf(const base::ListItems& list) {
     std::vector<std::string> out;
     for (int i = 0; i < list.count(); ++i) {
         out.emplace_back(list.item(i));
@@ -49,7 +49,7 @@ void StartupTest::missingHighscoresCreatesAnEmptyFileAndEnds() {
     QFile::remove(sandbox.inProgram("highscores.txt"));
     {
         Form1 form(sandbox.context);
-        QVERIFY_THROWS_EXCEPTION(ui::ProgramEnd, form.Form_Load());
+        QVERIFY(sandbox.load(form));
         QCOMPARE(sandbox.dialogs.calls.size(), 1u);
         QCOMPARE(sandbox.dialogs.calls[0].text,
                  std::string("Er is geen highscores.txt gevonden, ik maak er nu een aan.\r\n"
@@ -62,7 +62,7 @@ void StartupTest::missingHighscoresCreatesAnEmptyFileAndEnds() {
     }
     // The next start finds the empty file: no message, an empty table.
     Form1 again(sandbox.context);
-    again.Form_Load();
+    QVERIFY(!sandbox.load(again));
     QCOMPARE(sandbox.dialogs.calls.size(), 1u);
     QCOMPARE(again.hiscorelist.items().count(), 0);
 }
@@ -96,7 +96,7 @@ void StartupTest::highscoreLinesBecomeEntries() {
     sandbox.prepareGame({"kat"});
     sandbox.writeFile(sandbox.inProgram("highscores.txt"), file.toStdString());
     Form1 form(sandbox.context);
-    form.Form_Load();
+    QVERIFY(!sandbox.load(form));
     QStringList got;
     for (const std::string& e : entriesOf(form.hiscorelist.items())) {
         got << QString::fromStdString(e);
@@ -131,7 +131,7 @@ void StartupTest::unreadableOrOversizedHighscoresEndTheGameUntouched() {
         sandbox.writeFile(path, content);
     }
     Form1 form(sandbox.context);
-    QVERIFY_THROWS_EXCEPTION(ui::ProgramEnd, form.Form_Load());
+    QVERIFY(sandbox.load(form));
     QCOMPARE(sandbox.dialogs.calls.size(), 1u);
     QCOMPARE(sandbox.dialogs.calls[0].text, std::string(form1_texts::kNoHighscores));
     if (size == 0) {
@@ -146,7 +146,7 @@ void StartupTest::gameStateAndWindowAfterStartUp() {
     Sandbox sandbox;
     sandbox.prepareGame({"kat", "hond", "vis"});
     Form1 form(sandbox.context);
-    form.Form_Load();
+    QVERIFY(!sandbox.load(form));
     QCOMPARE(sandbox.random.reseeds, 1);
     QCOMPARE(form.caption(), std::string("ToetsRace 0.27"));
     QCOMPARE(form.windowTitle(), QStringLiteral("ToetsRace 0.27"));
@@ -185,7 +185,7 @@ void StartupTest::wordListWrittenBackIsByteExactAndIdempotent() {
     const std::string written = sandbox.readFile(sandbox.inProgram("woordenlijst.txt"));
     for (int run = 0; run < 2; ++run) {
         Form1 form(sandbox.context);
-        form.Form_Load();
+        QVERIFY(!sandbox.load(form));
         QCOMPARE(form.aantalw.caption(), std::string("201"));
         QCOMPARE(form.woordenlijst.items().count(), 200);
         QCOMPARE(form.woordenlijst.items().item(0), std::string_view("woord1000"));
@@ -197,7 +197,7 @@ void StartupTest::wordListInAnotherOrderComesBackSorted() {
     Sandbox sandbox;
     sandbox.prepareGame({"kat", "hond", ""});
     Form1 form(sandbox.context);
-    form.Form_Load();
+    QVERIFY(!sandbox.load(form));
     QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")),
              std::string("hond\r\nkat\r\n\r\n"));
     QCOMPARE(form.aantalw.caption(), std::string("3"));
@@ -207,7 +207,7 @@ void StartupTest::wordListWithoutBlankLineKeepsEveryWord() {
     Sandbox sandbox;
     sandbox.prepareGame({"kat", "hond"});
     Form1 form(sandbox.context);
-    form.Form_Load();
+    QVERIFY(!sandbox.load(form));
     QCOMPARE(entriesOf(form.woordenlijst.items()), (std::vector<std::string>{"hond", "kat"}));
     QCOMPARE(form.aantalw.caption(), std::string("2"));
     QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")),
@@ -224,7 +224,7 @@ void StartupTest::entriesIcuIgnoresDoNotGrowTheBlankLines() {
     sandbox.writeFile(sandbox.inProgram("highscores.txt"), "");
     for (int run = 0; run < 2; ++run) {
         Form1 form(sandbox.context);
-        form.Form_Load();
+        QVERIFY(!sandbox.load(form));
         QCOMPARE(form.aantalw.caption(), std::string("4"));
         QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")), written);
     }
@@ -235,7 +235,7 @@ void StartupTest::listsComeFromTheWorkingDirectory() {
     sandbox.separateWorkDir();
     sandbox.prepareGame({"kat", "hond"});
     Form1 form(sandbox.context);
-    form.Form_Load();
+    QVERIFY(!sandbox.load(form));
     QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")),
              std::string("hond\r\nkat\r\n\r\n"));
     // The working directory's own file is read, never written.
@@ -246,7 +246,7 @@ void StartupTest::listsComeFromTheWorkingDirectory() {
     without.prepareGame({"kat"});
     QFile::remove(without.inWork("woordenlijst.txt"));
     Form1 ended(without.context);
-    QVERIFY_THROWS_EXCEPTION(ui::ProgramEnd, ended.Form_Load());
+    QVERIFY(without.load(ended));
     QCOMPARE(without.dialogs.calls.at(0).text,
              std::string("woordenlijst.txt of bonuslist.txt niet gevonden, Toetsrace sluit nu af"));
 }
@@ -282,7 +282,7 @@ void StartupTest::laterFailuresNameTheirCauseAndWriteNothing() {
         QVERIFY(QDir().mkpath(sandbox.inProgram("woordenlijst.txt")));
     }
     Form1 form(sandbox.context);
-    QVERIFY_THROWS_EXCEPTION(ui::ProgramEnd, form.Form_Load());
+    QVERIFY(sandbox.load(form));
     QCOMPARE(sandbox.dialogs.calls.size(), 1u);
     QVERIFY2(sandbox.dialogs.calls[0].text.find(message.toStdString()) != std::string::npos,
              sandbox.dialogs.calls[0].text.c_str());
@@ -307,11 +307,9 @@ void StartupTest::failedRewriteKeepsTheOldWordListAndTheHighscores() {
 
     Form1 form(sandbox.context);
     bool ended = false;
-    try {
+    {
         const testing::FileSizeLimit limit(8192);
-        form.Form_Load();
-    } catch (const ui::ProgramEnd&) {
-        ended = true;
+        ended = sandbox.load(form);
     }
 
     QVERIFY(ended);

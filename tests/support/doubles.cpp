@@ -2,10 +2,6 @@
 
 #include "data/cipher.h"
 #include "data/highscores.h"
-#include "ui/controls.h"
-
-#include <QDir>
-#include <QFile>
 
 #include <algorithm>
 
@@ -26,27 +22,27 @@ void ScriptedDialogs::runDuring() {
 int ScriptedDialogs::msgBox(std::string_view prompt, int style, std::string_view title) {
     calls.push_back({"msgBox", std::string(prompt), style, std::string(title)});
     runDuring();
-    if ((style & 0x7) != ui::kYesNo) {
-        return ui::kOk;
+    if ((style & 0x7) != base::kYesNo) {
+        return base::kOk;
     }
     if (buttons.empty()) {
         ++unexpected;
-        return ui::kNo;
+        return base::kNo;
     }
     const int button = buttons.front();
     buttons.pop_front();
     return button;
 }
 
-ui::InputAnswer ScriptedDialogs::inputBox(std::string_view prompt, std::string_view title,
-                                          std::string_view) {
+base::InputAnswer ScriptedDialogs::inputBox(std::string_view prompt, std::string_view title,
+                                            std::string_view) {
     calls.push_back({"inputBox", std::string(prompt), 0, std::string(title)});
     runDuring();
     if (inputs.empty()) {
         ++unexpected;
         return {};
     }
-    ui::InputAnswer answer = std::move(inputs.front());
+    base::InputAnswer answer = std::move(inputs.front());
     inputs.pop_front();
     return answer;
 }
@@ -59,56 +55,6 @@ float ScriptedRandom::next() {
     const float value = queue.front();
     queue.pop_front();
     return value;
-}
-
-Sandbox::Sandbox()
-    : context{dialogs, random, QString(), [this](int code) { ends.push_back(code); }},
-      previousDir(QDir::currentPath()) {
-    context.programDir = programFolder.path();
-    QDir::setCurrent(programFolder.path());
-}
-
-Sandbox::~Sandbox() {
-    QDir::setCurrent(previousDir);
-}
-
-void Sandbox::separateWorkDir() {
-    separate = true;
-    QDir::setCurrent(workFolder.path());
-}
-
-QString Sandbox::inProgram(const char* name) const {
-    return QDir(programFolder.path()).filePath(QString::fromLatin1(name));
-}
-
-QString Sandbox::inWork(const char* name) const {
-    return QDir(separate ? workFolder.path() : programFolder.path())
-        .filePath(QString::fromLatin1(name));
-}
-
-void Sandbox::writeFile(const QString& path, const std::string& bytes) const {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(bytes.data(), static_cast<qint64>(bytes.size())) !=
-            static_cast<qint64>(bytes.size())) {
-        qFatal("cannot write test file %s", qPrintable(path));
-    }
-}
-
-std::string Sandbox::readFile(const QString& path) const {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return "<missing>";
-    }
-    const QByteArray bytes = file.readAll();
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-void Sandbox::prepareGame(const std::vector<std::string>& words,
-                          const std::vector<std::string>& bonusWords) {
-    writeFile(inWork("woordenlijst.txt"), crlfLines(words));
-    writeFile(inWork("bonuslijst.txt"), crlfLines(bonusWords));
-    writeFile(inProgram("highscores.txt"), "");
 }
 
 std::string crlfLines(const std::vector<std::string>& lines) {
@@ -140,29 +86,6 @@ std::string highscoreFileFor(const std::string& plain) {
     return data::EncryptString(plain, data::kHighscoreKey) + "\r\n";
 }
 
-QStringList unfittedTexts(QWidget& window) {
-    QStringList unfitted;
-    for (ui::Label* label : window.findChildren<ui::Label*>()) {
-        const ui::TextLayout layout = label->textLayout();
-        if (layout.width > label->width() || layout.height() > label->height()) {
-            unfitted << QStringLiteral("%1: %2x%3 in %4x%5")
-                            .arg(label->objectName())
-                            .arg(layout.width)
-                            .arg(layout.height())
-                            .arg(label->width())
-                            .arg(label->height());
-        }
-    }
-    for (ui::Button* button : window.findChildren<ui::Button*>()) {
-        const ui::TextLayout layout = button->textLayout();
-        const QRect box = button->captionRect();
-        if (layout.width > box.width() || layout.height() > box.height()) {
-            unfitted << button->objectName();
-        }
-    }
-    return unfitted;
-}
-
 int VectorList::emptyEntries() const {
     return static_cast<int>(std::count(entries.begin(), entries.end(), std::string()));
 }
@@ -172,7 +95,7 @@ int VectorList::addItem(std::string_view entry) {
     return count() - 1;
 }
 
-void VectorList::assignLines(ui::TextLines&& lines) {
+void VectorList::assignLines(base::TextLines&& lines) {
     entries.clear();
     for (const auto& span : lines.lines) {
         entries.emplace_back(lines.text, span.offset, span.length);

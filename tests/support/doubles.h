@@ -1,13 +1,8 @@
 #pragma once
 
-#include "ui/context.h"
-#include "ui/dialogs.h"
-#include "ui/listitems.h"
-#include "ui/random.h"
-
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QWidget>
+#include "base/dialogs.h"
+#include "base/listitems.h"
+#include "base/random.h"
 
 #include <deque>
 #include <functional>
@@ -17,7 +12,7 @@
 namespace testing {
 
 // Records every box the game shows and answers from a script.
-class ScriptedDialogs : public ui::Dialogs {
+class ScriptedDialogs : public base::Dialogs {
 public:
     struct Call {
         std::string kind;  // "msgBox" or "inputBox"
@@ -27,13 +22,13 @@ public:
     };
 
     int msgBox(std::string_view prompt, int style, std::string_view title = {}) override;
-    ui::InputAnswer inputBox(std::string_view prompt, std::string_view title,
-                             std::string_view defaultText) override;
+    base::InputAnswer inputBox(std::string_view prompt, std::string_view title,
+                               std::string_view defaultText) override;
 
     // Answers for the next Yes/No boxes and input boxes, in order. A Yes/No box without
     // a scripted answer counts as unexpected and answers No.
     void answer(int button) { buttons.push_back(button); }
-    void answerInput(ui::InputAnswer text) { inputs.push_back(std::move(text)); }
+    void answerInput(base::InputAnswer text) { inputs.push_back(std::move(text)); }
     // Runs while the next box is open, as a timer tick would.
     void whileNextBoxOpen(std::function<void()> action) { during.push_back(std::move(action)); }
 
@@ -43,12 +38,12 @@ public:
 private:
     void runDuring();
     std::deque<int> buttons;
-    std::deque<ui::InputAnswer> inputs;
+    std::deque<base::InputAnswer> inputs;
     std::deque<std::function<void()>> during;
 };
 
 // Hands out scripted numbers; once they run out, the fallback.
-class ScriptedRandom : public ui::Random {
+class ScriptedRandom : public base::Random {
 public:
     float next() override;
     void reseedFromClock() override { ++reseeds; }
@@ -60,47 +55,11 @@ public:
     int reseeds = 0;
 };
 
-// A program folder and a working directory of its own, with the doubles a window needs.
-// The working directory is the program folder unless a test moves it.
-class Sandbox {
-public:
-    Sandbox();
-    ~Sandbox();
-
-    QString programDir() const { return programFolder.path(); }
-    QString workDir() const { return workFolder.path(); }
-    // Runs the game from a working directory other than its program folder.
-    void separateWorkDir();
-
-    void writeFile(const QString& path, const std::string& bytes) const;
-    std::string readFile(const QString& path) const;
-    QString inProgram(const char* name) const;
-    QString inWork(const char* name) const;
-
-    // Word files in the working directory and an existing, empty highscore file.
-    void prepareGame(const std::vector<std::string>& words,
-                     const std::vector<std::string>& bonusWords = {"bonuswoord"});
-
-    ScriptedDialogs dialogs;
-    ScriptedRandom random;
-    std::vector<int> ends;
-    ui::Context context;
-
-private:
-    QTemporaryDir programFolder;
-    QTemporaryDir workFolder;
-    QString previousDir;
-    bool separate = false;
-};
-
 // Word-file bytes: each line followed by CR LF.
 std::string crlfLines(const std::vector<std::string>& lines);
 
 // A highscore file holding this plain text: enciphered, then a plain CR LF.
 std::string highscoreFileFor(const std::string& plain);
-
-// The labels and buttons of a window whose text does not fit inside its box.
-QStringList unfittedTexts(QWidget& window);
 
 // Limits the size of files this process writes, for root as for anyone: a write past the
 // limit fails part-way, as on a full disk. Lifted again when it goes out of scope.
@@ -117,7 +76,7 @@ private:
 };
 
 // A plain list double for routines that fill lists.
-class VectorList : public ui::ListItems {
+class VectorList : public base::ListItems {
 public:
     int count() const override { return static_cast<int>(entries.size()); }
     std::string_view item(int index) const override { return entries.at(index); }
@@ -128,7 +87,7 @@ public:
     }
     int addItem(std::string_view entry) override;
     void removeItem(int index) override { entries.erase(entries.begin() + index); }
-    void assignLines(ui::TextLines&& lines) override;
+    void assignLines(base::TextLines&& lines) override;
 
     std::vector<std::string> entries;
     int clears = 0;

@@ -8,7 +8,7 @@ Game::Game(const std::vector<std::string>& words, const std::vector<std::string>
     sandbox.random.fallback = 0.5f;
     sandbox.prepareGame(words, bonusWords);
     form_ = std::make_unique<Form1>(sandbox.context);
-    form_->Form_Load();
+    sandbox.load(*form_);
     sandbox.dialogs.calls.clear();
 }
 

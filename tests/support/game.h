@@ -1,7 +1,7 @@
 #pragma once
 
-#include "doubles.h"
 #include "game/form1.h"
+#include "sandbox.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
-#include "doubles.h"
+#include "base/text.h"
+#include "sandbox.h"
 #include "ui/application.h"
 #include "ui/controls.h"
-#include "ui/text.h"
 
 #include <QMenu>
 #include <QtTest>
@@ -33,20 +33,20 @@ void ControlsTest::everyByteHasACharacterAndBack() {
     for (int code = 0; code < 256; ++code) {
         all.push_back(static_cast<char>(code));
     }
-    const QString text = ui::toQString(all);
+    const QString text = base::toQString(all);
     QCOMPARE(text.size(), 256);
     QCOMPARE(text.at(0x80), QChar(0x20AC));  // the euro sign
     QCOMPARE(text.at(0xE9), QChar(0xE9));
-    const auto back = ui::fromQString(text);
+    const auto back = base::fromQString(text);
     QVERIFY(back.has_value());
     QVERIFY(*back == all);
 }
 
 void ControlsTest::charactersWithoutACodeAreRefused() {
-    QVERIFY(!ui::fromQString(QString::fromUtf8("CO\u2082")).has_value());
-    QVERIFY(!ui::fromQString(QString::fromUtf8("\u0142\u00f3d\u017a")).has_value());
-    QCOMPARE(ui::toBytesLossy(QString::fromUtf8("CO\u2082")), std::string("CO?"));
-    QCOMPARE(ui::toDisplayLines("a\r\nb\rc"), QStringLiteral("a\nb\nc"));
+    QVERIFY(!base::fromQString(QString::fromUtf8("CO\u2082")).has_value());
+    QVERIFY(!base::fromQString(QString::fromUtf8("\u0142\u00f3d\u017a")).has_value());
+    QCOMPARE(base::toBytesLossy(QString::fromUtf8("CO\u2082")), std::string("CO?"));
+    QCOMPARE(base::toDisplayLines("a\r\nb\rc"), QStringLiteral("a\nb\nc"));
 }
 
 void ControlsTest::textBoxRunsItsHandlerOnRealChangesOnly() {

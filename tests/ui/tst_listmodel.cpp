@@ -28,8 +28,8 @@ std::vector<std::string> entries(const ListModel& list) {
     return out;
 }
 
-ui::TextLines linesOf(const std::vector<std::string>& words) {
-    ui::TextLines lines;
+base::TextLines linesOf(const std::vector<std::string>& words) {
+    base::TextLines lines;
     for (const std::string& w : words) {
         lines.lines.push_back(
             {static_cast<std::uint32_t>(lines.text.size()), static_cast<std::uint32_t>(w.size())});

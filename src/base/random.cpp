@@ -1,8 +1,8 @@
-#include "ui/random.h"
+#include "base/random.h"
 
 #include <chrono>
 
-namespace ui {
+namespace base {
 
 namespace {
 
@@ -47,4 +47,4 @@ float ClockRandom::next() {
     return static_cast<float>(result >> 8) * 0x1p-24f;
 }
 
-}  // namespace ui
+}  // namespace base

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace ui {
+namespace base {
 
 // A batch of entries in one byte pool: entry i is text.substr(offset, length) of lines[i].
 // Entries stand in the pool in their order of arrival: offsets grow with the index.
@@ -36,4 +36,4 @@ public:
     virtual void assignLines(TextLines&& lines) = 0;
 };
 
-}  // namespace ui
+}  // namespace base

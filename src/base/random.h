@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace ui {
+namespace base {
 
 // The game's random source: uniform numbers in [0, 1), reseeded from the clock where
 // the game asks for it.
@@ -24,4 +24,4 @@ private:
     std::uint32_t state_[4];
 };
 
-}  // namespace ui
+}  // namespace base

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace base {
 
 // Message box styles, added together: buttons, icon, default button.
 enum MsgStyle : int {
@@ -27,7 +27,8 @@ struct InputAnswer {
     bool representable = true;  // false when the player typed a character Windows-1252 lacks
 };
 
-// Modal boxes. A box without a title of its own shows the application title.
+// Modal boxes, as the windows ask for them; the ui layer shows Qt's, tests script their
+// answers. A box without a title of its own shows the application title.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -36,12 +37,4 @@ public:
                                  std::string_view defaultText) = 0;
 };
 
-// Qt's own modal boxes.
-class QtDialogs : public Dialogs {
-public:
-    int msgBox(std::string_view prompt, int style, std::string_view title = {}) override;
-    InputAnswer inputBox(std::string_view prompt, std::string_view title,
-                         std::string_view defaultText) override;
-};
-
-}  // namespace ui
+}  // namespace base

@@ -10,7 +10,7 @@
 // Texts inside the game are byte strings in the Windows-1252 code page, exactly as
 // the word files and the highscore file hold them. They become QString only where a
 // widget shows them or the player typed them.
-namespace ui {
+namespace base {
 
 // Every byte has a character: the five codes that Windows-1252 leaves undefined map to
 // the C1 control characters of the same value, so no byte is ever lost on the way.
@@ -35,10 +35,10 @@ std::string_view shownPart(std::string_view bytes);
 // them in its texts (CR LF).
 QString toDisplayLines(std::string_view bytes);
 
-}  // namespace ui
+}  // namespace base
 
-namespace ui {
+namespace base {
 // For texts from outside the game, such as file paths, that go into a message: a
 // character without a Windows-1252 code shows as '?'.
 std::string toBytesLossy(const QString& text);
-}  // namespace ui
+}  // namespace base

@@ -1,9 +1,9 @@
-#include "ui/text.h"
+#include "base/text.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace ui {
+namespace base {
 
 const std::array<char16_t, 256>& windows1252Table() {
     static const std::array<char16_t, 256> table = [] {
@@ -57,9 +57,9 @@ QString toDisplayLines(std::string_view bytes) {
     return text;
 }
 
-}  // namespace ui
+}  // namespace base
 
-namespace ui {
+namespace base {
 
 std::string toBytesLossy(const QString& text) {
     std::string bytes;
@@ -78,4 +78,4 @@ std::string toBytesLossy(const QString& text) {
     return bytes;
 }
 
-}  // namespace ui
+}  // namespace base

@@ -1,14 +1,14 @@
-#include "ui/collator.h"
+#include "base/collator.h"
 
-#include "ui/failure.h"
-#include "ui/text.h"
+#include "base/failure.h"
+#include "base/text.h"
 
 #include <unicode/ucol.h>
 #include <unicode/uiter.h>
 
 #include <algorithm>
 
-namespace ui {
+namespace base {
 
 Collator::Collator() {
     UErrorCode status = U_ZERO_ERROR;
@@ -92,4 +92,4 @@ std::string Collator::sortKey(std::string_view text) const {
     }
 }
 
-}  // namespace ui
+}  // namespace base

@@ -1,10 +1,10 @@
-#include "ui/failure.h"
+#include "base/failure.h"
 
-namespace ui {
+namespace base {
 
 OverflowFailure::OverflowFailure(const std::string& what)
     : Failure("Rekenfout (overloop): " + what +
               " past niet meer in zijn getaltype. Toetsrace "
               "sluit nu af.") {}
 
-}  // namespace ui
+}  // namespace base

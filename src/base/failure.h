@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace ui {
+namespace base {
 
 // Thrown to end the program: it unwinds to the nearest entry point, which ends the
 // program with this exit code. Whoever throws it has already told the player why.
@@ -66,4 +66,4 @@ To checkedNarrow(From value, const char* what) {
     return static_cast<To>(value);
 }
 
-}  // namespace ui
+}  // namespace base

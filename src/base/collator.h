@@ -7,7 +7,7 @@
 
 struct UCollator;
 
-namespace ui {
+namespace base {
 
 // "Alphabetically, ignoring case", as the sorted lists order their entries: ICU's Dutch
 // collation at secondary strength, so accented letters stand beside their base letter and
@@ -36,4 +36,4 @@ private:
     mutable std::u16string bufferB_;
 };
 
-}  // namespace ui
+}  // namespace base

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "base/collator.h"
+#include "base/listitems.h"
+
+namespace base {
+
+// Sorts entries with the collator, stable: equal entries keep their order of arrival.
+// Sort keys live only while it sorts; a large list shares the key work between two
+// threads, each with a collator of its own.
+void sortLines(TextLines& lines, const Collator& collator);
+
+}  // namespace base

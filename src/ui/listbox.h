@@ -1,0 +1,36 @@
+#pragma once
+
+#include "ui/context.h"
+#include "ui/control.h"
+#include "ui/font.h"
+#include "ui/listmodel.h"
+
+#include <QListView>
+
+namespace ui {
+
+// A list box over a compact model; sorted or in order of arrival.
+class ListBox : public QListView {
+    Q_OBJECT
+public:
+    ListBox(QWidget* parent, const char* name, bool sorted);
+
+    void setup(const TwipRect& rect, const Font& font = kWindowFont);
+    ListModel& items() { return model_; }
+    const ListModel& items() const { return model_; }
+    // The selected entry, or -1.
+    int listIndex() const;
+    void setListIndex(int index);
+    // Runs on every double click in the box, on an entry or not.
+    void onDoubleClick(Context& context, Handler handler);
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    ListModel model_;
+    Context* context_ = nullptr;
+    Handler doubleClick_;
+};
+
+}  // namespace ui

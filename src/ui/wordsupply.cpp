@@ -1,0 +1,68 @@
+#include "ui/wordsupply.h"
+
+#include "base/failure.h"
+#include "data/wordfile.h"
+
+#include <QString>
+
+#include <exception>
+
+namespace ui {
+
+namespace {
+
+// The game's own words, for either file and every cause: "bonuslist.txt" is the name the
+// game has always given its bonus file here.
+constexpr const char* kLoadFailed =
+    "woordenlijst.txt of bonuslist.txt niet gevonden, Toetsrace sluit nu af";
+constexpr const char* kNoWordsToDraw =
+    " bevat geen enkel woord. Zet er woorden in, \xE9\xE9n per regel, en probeer het opnieuw.";
+
+}  // namespace
+
+void TextFile2ListBox(const char* sFile, base::ListItems& oList, base::Dialogs& dialogs) {
+    try {
+        data::loadWordFile(QString::fromLatin1(sFile), oList);
+        return;
+    } catch (const std::exception&) {
+        // Whatever the cause, the list is empty now and the player hears the one message.
+    }
+    dialogs.msgBox(kLoadFailed, base::kCritical);
+    throw base::ProgramEnd{1};
+}
+
+bool offerWords(const char* file, base::ListItems& list, base::Dialogs& dialogs) {
+    if (list.holdsAWord()) {
+        return true;
+    }
+    TextFile2ListBox(file, list, dialogs);
+    if (list.holdsAWord()) {
+        return true;
+    }
+    dialogs.msgBox(file + std::string(kNoWordsToDraw), base::kExclamation);
+    return false;
+}
+
+std::optional<DrawnWord> drawWord(base::ListItems& list, const char* file, base::Random& random,
+                                  Seeding seeding, base::Dialogs& dialogs) {
+    DrawnWord drawn{0, {}};
+    while (drawn.word.empty()) {
+        if (seeding == Seeding::FromClockEachTry) {
+            random.reseedFromClock();
+        }
+        if (!offerWords(file, list, dialogs)) {
+            return std::nullopt;
+        }
+        const float product = random.next() * static_cast<float>(list.count());
+        drawn.index =
+            base::roundChecked<std::int32_t>(product, "de plaats van het getrokken woord");
+        drawn.word = list.item(drawn.index);
+    }
+    list.removeItem(drawn.index);
+    if (list.count() == 0) {
+        TextFile2ListBox(file, list, dialogs);
+    }
+    return drawn;
+}
+
+}  // namespace ui
