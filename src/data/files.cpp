@@ -2,91 +2,247 @@
 
 #include "base/text.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QFile>
+#include <QFileInfo>
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace data {
 
-FileError::FileError(const QString& path, Action action, const std::string& cause)
-    : std::runtime_error(cause), path_(path), action_(action) {}
+namespace {
 
-std::string describeFailure(const QFileDevice& file) {
-    const char* cause = "onbekende fout";
-    switch (file.error()) {
-        case QFileDevice::ReadError:
-            cause = "lezen mislukt";
-            break;
-        case QFileDevice::WriteError:
-            cause = "schrijven mislukt";
-            break;
-        case QFileDevice::ResourceError:
+// A save's temporary file: the target's name, this mark and six random characters. The
+// mark keeps them apart from anything else that may stand beside the file.
+constexpr std::string_view kTemporaryMark = ".toetsrace-";
+constexpr std::size_t kRandomCharacters = 6;
+
+// How long a save waits for another copy of the game to finish its own, and how often it
+// looks again meanwhile.
+constexpr int kLockWaitMs = 10000;
+constexpr int kLockRetryMs = 100;
+constexpr qint64 kEmptyLockStaleMs = 1000;
+
+std::string bytesOf(const QString& path) {
+    const QByteArray bytes = QFile::encodeName(path);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// The cause of a failed system call, in Dutch, with the system's own words after it.
+std::string causeOf(const char* what, int error) {
+    const char* cause = what;
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
             cause = "te weinig schijfruimte of systeembronnen";
             break;
-        case QFileDevice::OpenError:
-            cause = "openen mislukt";
-            break;
-        case QFileDevice::PermissionsError:
+        case EACCES:
+        case EPERM:
             cause = "geen toegang";
             break;
-        case QFileDevice::RenameError:
-        case QFileDevice::RemoveError:
-            cause = "vervangen mislukt";
+        case EROFS:
+            cause = "de schijf is alleen-lezen";
             break;
-        case QFileDevice::FatalError:
-            cause = "onherstelbare fout";
+        case EFBIG:
+            cause = "het bestand zou te groot worden";
             break;
         default:
             break;
     }
-    const QString detail = file.errorString();
-    if (detail.isEmpty()) {
-        return cause;
-    }
-    return std::string(cause) + " (" + base::toBytesLossy(detail) + ")";
+    return std::string(cause) + " (" +
+           base::toBytesLossy(QString::fromLocal8Bit(std::strerror(error))) + ")";
 }
 
-std::string readWholeFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw FileError(path, FileError::Action::Read, describeFailure(file));
+std::string notRegular(mode_t mode) {
+    const char* kind = "iets anders";
+    if (S_ISDIR(mode)) {
+        kind = "een map";
+    } else if (S_ISFIFO(mode)) {
+        kind = "een FIFO (named pipe)";
+    } else if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        kind = "een apparaat";
+    } else if (S_ISSOCK(mode)) {
+        kind = "een socket";
     }
-    std::string bytes;
-    const qint64 expected = file.size();
-    if (expected > 0) {
-        bytes.resize(static_cast<std::size_t>(expected));
-        qint64 got = 0;
-        while (got < expected) {
-            const qint64 n = file.read(bytes.data() + got, expected - got);
-            if (n < 0) {
-                throw FileError(path, FileError::Action::Read, describeFailure(file));
+    return std::string("het is geen gewoon bestand, maar ") + kind;
+}
+
+std::string tooLarge(std::size_t size, std::size_t limit) {
+    return "het is te groot (" + std::to_string(size) + " bytes, hooguit " + std::to_string(limit) +
+           " passen)";
+}
+
+// The file that a save replaces: a symbolic link is followed, so the link stays and the
+// file it points to gets the new content.
+std::string targetOf(const std::string& path) {
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) != nullptr) {
+        return resolved;
+    }
+    // A link to a file that is not there yet: the file is created where the link points.
+    struct stat link {};
+    char target[PATH_MAX];
+    if (::lstat(path.c_str(), &link) == 0 && S_ISLNK(link.st_mode)) {
+        const ssize_t n = ::readlink(path.c_str(), target, sizeof target - 1);
+        if (n > 0) {
+            const std::string pointed(target, static_cast<std::size_t>(n));
+            if (pointed.front() == '/') {
+                return pointed;
             }
-            if (n == 0) {
-                break;
-            }
-            got += n;
+            const std::size_t slash = path.rfind('/');
+            return slash == std::string::npos ? pointed : path.substr(0, slash + 1) + pointed;
         }
-        bytes.resize(static_cast<std::size_t>(got));
     }
-    // Whatever the size did not announce (a file that grew, or one without a size).
-    char chunk[65536];
+    return path;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) {
+        return ".";
+    }
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string nameOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+mode_t newFileMode() {
+    // The umask can only be read by setting it; the game runs this on its one thread.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// Removes what earlier saves of `target` left behind when they were killed.
+void removeStaleTemporaries(const std::string& target) {
+    const std::string folder = folderOf(target);
+    const std::string prefix = nameOf(target) + std::string(kTemporaryMark);
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() == prefix.size() + kRandomCharacters && name.starts_with(prefix)) {
+            ::unlink((folder + "/" + std::string(name)).c_str());
+        }
+    }
+    ::closedir(dir);
+}
+
+ssize_t readSome(const QString& path, int fd, char* buffer, std::size_t size) {
     for (;;) {
-        const qint64 n = file.read(chunk, sizeof chunk);
-        if (n < 0) {
-            throw FileError(path, FileError::Action::Read, describeFailure(file));
+        const ssize_t n = ::read(fd, buffer, size);
+        if (n >= 0) {
+            return n;
         }
+        if (errno != EINTR) {
+            throw FileError(path, FileError::Action::Read, causeOf("lezen mislukt", errno));
+        }
+    }
+}
+
+}  // namespace
+
+FileError::FileError(const QString& path, Action action, const std::string& cause, Reason reason)
+    : std::runtime_error(cause), path_(path), action_(action), reason_(reason) {}
+
+FileKind fileKind(const QString& path) {
+    struct stat status {};
+    if (::stat(bytesOf(path).c_str(), &status) != 0) {
+        return errno == ENOENT || errno == ENOTDIR ? FileKind::Missing : FileKind::Other;
+    }
+    return S_ISREG(status.st_mode) ? FileKind::Regular : FileKind::Other;
+}
+
+std::string readWholeFile(const QString& path, std::size_t limit) {
+    // Not blocking: opening a FIFO would otherwise wait for a writer for ever.
+    const int fd = ::open(bytesOf(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        throw FileError(path, FileError::Action::Read, causeOf("openen mislukt", errno));
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat status {};
+    if (::fstat(fd, &status) != 0) {
+        throw FileError(path, FileError::Action::Read, causeOf("lezen mislukt", errno));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        throw FileError(path, FileError::Action::Read, notRegular(status.st_mode),
+                        FileError::Reason::NotRegularFile);
+    }
+    const auto size = static_cast<std::size_t>(status.st_size);
+    if (size > limit) {
+        throw FileError(path, FileError::Action::Read, tooLarge(size, limit),
+                        FileError::Reason::TooLarge);
+    }
+    std::string bytes(size, '\0');
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t n = readSome(path, fd, bytes.data() + got, size - got);
         if (n == 0) {
             break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    // Whatever a file that grew meanwhile holds beyond the size it announced.
+    char chunk[65536];
+    while (const ssize_t n = readSome(path, fd, chunk, sizeof chunk)) {
+        if (bytes.size() + static_cast<std::size_t>(n) > limit) {
+            throw FileError(path, FileError::Action::Read, tooLarge(bytes.size() + n, limit),
+                            FileError::Reason::TooLarge);
         }
         bytes.append(chunk, static_cast<std::size_t>(n));
     }
     return bytes;
 }
 
-// QSaveFile in Qt 6.4 commits a file whose buffered data failed to reach the disk in full
-// (the error of the final flush is not counted), so the writer goes unbuffered and checks
-// that every byte of every write arrived.
-AtomicWriter::AtomicWriter(const QString& path) : file_(path), path_(path) {
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        fail();
+AtomicWriter::AtomicWriter(const QString& path) : path_(path), target_(targetOf(bytesOf(path))) {
+    struct stat old {};
+    const bool replacing = ::stat(target_.c_str(), &old) == 0;
+    if (replacing && !S_ISREG(old.st_mode)) {
+        throw FileError(path_, FileError::Action::Save, notRegular(old.st_mode),
+                        FileError::Reason::NotRegularFile);
+    }
+    temporary_ = target_ + std::string(kTemporaryMark) + std::string(kRandomCharacters, 'X');
+    fd_ = ::mkostemp(temporary_.data(), O_CLOEXEC);
+    if (fd_ < 0) {
+        const int error = errno;
+        temporary_.clear();
+        fail("aanmaken mislukt", error);
+    }
+    // The owner first: changing it may clear the set-id bits of the mode.
+    if (replacing && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
+        if (::fchown(fd_, old.st_uid, old.st_gid) != 0) {
+            // Not allowed to give the file away: keep at least the group, if that may be.
+            (void)::fchown(fd_, static_cast<uid_t>(-1), old.st_gid);
+        }
+    }
+    if (::fchmod(fd_, replacing ? old.st_mode & 07777 : newFileMode()) != 0) {
+        fail("rechten zetten mislukt", errno);
+    }
+}
+
+AtomicWriter::~AtomicWriter() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+    if (!temporary_.empty()) {
+        ::unlink(temporary_.c_str());
     }
 }
 
@@ -94,33 +250,80 @@ void AtomicWriter::write(std::string_view bytes) {
     // A short write is followed by another for the rest, so that a full disk or an I/O
     // error shows itself with its own cause.
     while (!bytes.empty()) {
-        const qint64 n = file_.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        if (n <= 0 || file_.error() != QFileDevice::NoError) {
-            fail();
+        const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            fail("schrijven mislukt", errno);
+        }
+        if (n == 0) {
+            fail("schrijven mislukt", EIO);
         }
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
 }
 
 void AtomicWriter::commit() {
-    if (!file_.commit()) {
-        fail();
+    if (::fsync(fd_) != 0) {
+        fail("schrijven mislukt", errno);
+    }
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) {
+        fail("schrijven mislukt", errno);
+    }
+    if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        fail("vervangen mislukt", errno);
+    }
+    temporary_.clear();
+    // The rename itself reaches the disk with the folder.
+    const int folder = ::open(folderOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
     }
 }
 
-void AtomicWriter::fail() {
-    std::string cause = describeFailure(file_);
-    if (file_.error() == QFileDevice::NoError) {
-        cause = "niet alles kon worden geschreven (schijf vol of bestand te groot)";
-    }
-    file_.cancelWriting();
-    throw FileError(path_, FileError::Action::Save, cause);
+void AtomicWriter::fail(const char* what, int error) {
+    throw FileError(path_, FileError::Action::Save, causeOf(what, error));
 }
 
 void saveWholeFile(const QString& path, std::string_view bytes) {
     AtomicWriter writer(path);
     writer.write(bytes);
     writer.commit();
+}
+
+FileLock::FileLock(const QString& path) : lock_(path + QStringLiteral(".lock")) {
+    QDeadlineTimer deadline(kLockWaitMs);
+    while (!lock_.tryLock(kLockRetryMs)) {
+        if (lock_.error() != QLockFile::LockFailedError) {
+            // The lock file itself cannot be made (a full disk, a folder without write
+            // access): the save goes ahead alone, so that its own failure names the cause.
+            return;
+        }
+        if (deadline.hasExpired()) {
+            throw FileError(path, FileError::Action::Save,
+                            "een ander venster van Toetsrace houdt het bezet");
+        }
+        // A holder killed between making the lock file and writing its name in it leaves
+        // an empty lock, which QLockFile would trust for its whole stale time. Writing the
+        // name follows the making at once, so an empty lock a moment old is stale.
+        const QFileInfo lockFile(path + QStringLiteral(".lock"));
+        if (lockFile.exists() && lockFile.size() == 0 &&
+            lockFile.lastModified().msecsTo(QDateTime::currentDateTime()) > kEmptyLockStaleMs) {
+            lock_.removeStaleLockFile();
+        }
+    }
+    removeStaleTemporaries(targetOf(bytesOf(path)));
+}
+
+void createEmptyFileIfMissing(const QString& path) {
+    const FileLock lock(path);
+    if (fileKind(path) == FileKind::Missing) {
+        saveWholeFile(path, {});
+    }
 }
 
 }  // namespace data

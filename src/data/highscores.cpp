@@ -1,7 +1,6 @@
 #include "data/highscores.h"
 
 #include "data/cipher.h"
-#include "data/files.h"
 
 namespace data {
 
@@ -18,9 +17,35 @@ std::string highscoreFileBytes(const base::ListItems& table) {
     return EncryptString(highscorePlainText(table), kHighscoreKey) + "\r\n";
 }
 
-void saveHighscoreFile(const QString& path, const base::ListItems& table) {
+bool saveHighscoreChange(const QString& path, base::ListItems& table,
+                         const HighscoreChange& change) {
+    const FileLock lock(path);
+    table.clear();
+    if (fileKind(path) != FileKind::Missing) {
+        for (const std::string& entry : readHighscoreFile(path)) {
+            table.addItem(entry);
+        }
+    }
+    if (change.kind == HighscoreChange::Kind::Add) {
+        if (highscorePlainText(table).size() + change.entry.size() + 2 > kLargestHighscoreText) {
+            return false;
+        }
+        table.addItem(change.entry);
+    } else {
+        for (int i = 0; i < table.count(); ++i) {
+            if (table.item(i) == change.entry) {
+                table.removeItem(i);
+                break;
+            }
+        }
+    }
     // The whole content is ready before the file is touched.
     saveWholeFile(path, highscoreFileBytes(table));
+    return true;
+}
+
+std::vector<std::string> readHighscoreFile(const QString& path) {
+    return highscoreEntries(readWholeFile(path, kLargestHighscoreFile));
 }
 
 std::vector<std::string> highscoreEntries(std::string_view fileBytes) {

@@ -2,6 +2,7 @@
 
 #include "base/listitems.h"
 #include "data/cipher.h"
+#include "data/files.h"
 
 #include <QString>
 
@@ -28,9 +29,25 @@ std::string highscorePlainText(const base::ListItems& table);
 // A table too large for the cipher is an overflow failure.
 std::string highscoreFileBytes(const base::ListItems& table);
 
-// Writes the table's file, replacing the old one atomically. Throws FileError; the stored
-// file then stays as it was.
-void saveHighscoreFile(const QString& path, const base::ListItems& table);
+// What one window changed in the table: the entry it added or the entry it deleted.
+struct HighscoreChange {
+    enum class Kind { Add, Delete };
+    Kind kind;
+    std::string entry;
+};
+
+// Applies one window's change to the table as it is stored now, under the file's lock: the
+// file is read afresh, the change applied and the result written back, so that no entry
+// another copy of the game added is lost and an entry deleted stays deleted. `table` then
+// shows what is stored. Returns false, and writes nothing, when an added entry would make
+// the table too large for the cipher. Throws FileError; the stored file then stays as it
+// was.
+bool saveHighscoreChange(const QString& path, base::ListItems& table,
+                         const HighscoreChange& change);
+
+// The entries of a stored highscore file, read with the reading rule below. A file too
+// large for the cipher is refused from its size. Throws FileError.
+std::vector<std::string> readHighscoreFile(const QString& path);
 
 // The entries a highscore file holds: its whole text deciphered and cut at every CR LF.
 // Whatever follows the last CR LF (the file's own closing CR LF, deciphered) is no entry.

@@ -2,8 +2,11 @@
 
 #include "data/files.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
+
+#include <unistd.h>
 
 namespace data {
 
@@ -45,8 +48,19 @@ base::TextLines splitLines(std::string text) {
     return result;
 }
 
+std::size_t largestWordFile() {
+    // A list costs about three times its file while it is sorted; a file that would not
+    // fit is refused from its size rather than read until the system runs out of memory.
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    const std::size_t physical = pages > 0 && pageSize > 0 ? static_cast<std::size_t>(pages) *
+                                                                 static_cast<std::size_t>(pageSize)
+                                                           : kNoSizeLimit;
+    return std::min<std::size_t>(physical / 3, std::numeric_limits<std::uint32_t>::max());
+}
+
 base::TextLines readTextLines(const QString& path) {
-    return splitLines(readWholeFile(path));
+    return splitLines(readWholeFile(path, largestWordFile()));
 }
 
 void loadWordFile(const QString& path, base::ListItems& list) {
@@ -61,6 +75,7 @@ void dropBlankFirstEntry(base::ListItems& list) {
 }
 
 void writeWordListFile(const QString& path, const base::ListItems& list) {
+    const FileLock lock(path);
     AtomicWriter writer(path);
     std::string chunk;
     constexpr std::size_t kChunk = 1 << 16;

@@ -16,19 +16,21 @@ inline constexpr const char* kBonusFile = "bonuslijst.txt";
 // Cuts a file's bytes into its lines, without copying them.
 base::TextLines splitLines(std::string text);
 
+// The largest word file a list can take in on this machine.
+std::size_t largestWordFile();
+
 // The lines of a file. Throws FileError.
 base::TextLines readTextLines(const QString& path);
 
-// Empties the list, then fills it with the lines of the file. Throws FileError, or
-// std::length_error for a file too large for a list.
+// Empties the list, then fills it with the lines of the file. Throws FileError.
 void loadWordFile(const QString& path, base::ListItems& list);
 
 // A word list that start-up wrote ends in a blank line, which sorts to the front: that
 // blank entry goes. A list without one (written by hand) keeps every word.
 void dropBlankFirstEntry(base::ListItems& list);
 
-// Every entry followed by CR LF, then one more CR LF, written atomically. Throws FileError;
-// the stored file then stays as it was.
+// Every entry followed by CR LF, then one more CR LF, written atomically under the file's
+// lock. Throws FileError; the stored file then stays as it was.
 void writeWordListFile(const QString& path, const base::ListItems& list);
 
 }  // namespace data

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/highscores.h"
 #include "ui/controls.h"
 #include "ui/form.h"
 
@@ -180,6 +181,6 @@ private:
     void ToggleGodMode();
 
     // form1_highscores.cpp
-    void SaveHighscores();
+    bool SaveHighscores(const data::HighscoreChange& change);
     const char* refusalOf(const std::string& entry, bool representable) const;
 };

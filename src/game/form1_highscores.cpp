@@ -21,24 +21,21 @@ void Form1::Command3_Click() {
         ctx.dialogs.msgBox(refusal, base::kExclamation);
         return;
     }
-    hiscorelist.items().addItem(entry);
-    SaveHighscores();
+    if (!SaveHighscores({data::HighscoreChange::Kind::Add, entry})) {
+        ctx.dialogs.msgBox(kTableFull, base::kExclamation);
+    }
 }
 
 // An entry the file could not keep is refused before anything changes: a line break would
-// split it in two at the next start, a character without a code would be stored wrongly,
-// and a table past the cipher's limit could not be read back.
+// split it in two at the next start, and a character without a code would be stored
+// wrongly. (A table past the cipher's limit is refused when it is saved, against the
+// table as it is stored then.)
 const char* Form1::refusalOf(const std::string& entry, bool representable) const {
     if (entry.find_first_of("\r\n") != std::string::npos) {
         return form1_texts::kNameWithLineBreak;
     }
     if (!representable) {
         return form1_texts::kNameNotStorable;
-    }
-    const std::size_t grown =
-        data::highscorePlainText(hiscorelist.items()).size() + entry.size() + 2;
-    if (grown > data::kLargestHighscoreText) {
-        return form1_texts::kTableFull;
     }
     return nullptr;
 }
@@ -56,10 +53,13 @@ void Form1::hiscorelist_DblClick() {
     if (answer != base::kYes || selected < 0) {
         return;
     }
-    hiscorelist.items().removeItem(selected);
-    SaveHighscores();
+    SaveHighscores(
+        {data::HighscoreChange::Kind::Delete, std::string(hiscorelist.items().item(selected))});
 }
 
-void Form1::SaveHighscores() {
-    data::saveHighscoreFile(ctx.programFile(data::kHighscoreFile), hiscorelist.items());
+// Another copy of the game may share the folder: the change goes into the table as it is
+// stored now, and the list shows the result.
+bool Form1::SaveHighscores(const data::HighscoreChange& change) {
+    return data::saveHighscoreChange(ctx.programFile(data::kHighscoreFile), hiscorelist.items(),
+                                     change);
 }

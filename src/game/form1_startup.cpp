@@ -1,6 +1,5 @@
 #include "base/failure.h"
 #include "base/text.h"
-#include "data/cipher.h"
 #include "data/files.h"
 #include "data/highscores.h"
 #include "data/wordfile.h"
@@ -8,8 +7,6 @@
 #include "game/form1_texts.h"
 #include "game/rules.h"
 #include "version.h"
-
-#include <QFileInfo>
 
 namespace {
 
@@ -50,27 +47,17 @@ void Form1::Form_Load() {
 }
 
 // The reading rule of the highscore file: decipher its whole text and add every line that
-// a CR LF ends. A missing file is created empty and the game ends; one that cannot be
-// read ends the game the same way but stays exactly as it is.
+// a CR LF ends. A missing file is created empty and the game ends. One that is there but
+// cannot be used (no access, a folder, too large, no regular file) reaches the guard,
+// which names the file, its folder and the cause; the file stays exactly as it is.
 void Form1::readHighscores() {
     const QString path = ctx.programFile(data::kHighscoreFile);
-    if (!QFileInfo(path).exists()) {
+    if (data::fileKind(path) == data::FileKind::Missing) {
         ctx.dialogs.msgBox(form1_texts::kNoHighscores, base::kInformation);
-        data::saveWholeFile(path, {});
+        data::createEmptyFileIfMissing(path);
         throw base::ProgramEnd{0};
     }
-    std::string text;
-    try {
-        text = data::readWholeFile(path);
-    } catch (const data::FileError&) {
-        ctx.dialogs.msgBox(form1_texts::kNoHighscores, base::kInformation);
-        throw base::ProgramEnd{1};
-    }
-    if (text.size() >= data::kCipherLimit) {
-        ctx.dialogs.msgBox(form1_texts::kNoHighscores, base::kInformation);
-        throw base::ProgramEnd{1};
-    }
-    for (const std::string& entry : data::highscoreEntries(text)) {
+    for (const std::string& entry : data::readHighscoreFile(path)) {
         hiscorelist.items().addItem(entry);
     }
 }

@@ -1,13 +1,18 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace ui {
 
@@ -20,6 +25,23 @@ namespace {
 
 }  // namespace
 
+QString executableFolder() {
+    char path[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) {
+        return QCoreApplication::applicationDirPath();
+    }
+    const QByteArray executable(path, n);
+    const qsizetype slash = executable.lastIndexOf('/');
+    const QByteArray bytes = slash <= 0 ? QByteArray("/") : executable.left(slash);
+    const QString folder = QFile::decodeName(bytes);
+    if (QFile::encodeName(folder) == bytes) {
+        return folder;
+    }
+    const int fd = ::open(bytes.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return fd < 0 ? folder : QStringLiteral("/proc/self/fd/%1").arg(fd);
+}
+
 bool loadDutchQtTexts() {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(QStringLiteral("qtbase_nl"),
@@ -30,8 +52,7 @@ bool loadDutchQtTexts() {
     return QCoreApplication::installTranslator(translator);
 }
 
-Application::Application()
-    : context_{dialogs_, random_, QCoreApplication::applicationDirPath(), endAtOnce} {
+Application::Application() : context_{dialogs_, random_, executableFolder(), endAtOnce} {
     // One look everywhere, whatever desktop theme is installed.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/toetsrace/icon.png")));

@@ -12,6 +12,12 @@ namespace ui {
 // installed; the game then shows Qt's English texts.
 bool loadDutchQtTexts();
 
+// The folder that holds the executable, where the game keeps its stored files. Its name is
+// taken from the bytes the system gives for the executable's path; a name that does not
+// survive as text (not valid UTF-8, such as "café" in Latin-1) is reached through a
+// handle on the folder, kept open for the life of the program.
+QString executableFolder();
+
 // The production world of a running game: Qt's modal boxes, the clock-seeded random
 // source, the executable's folder, and an end that leaves at once with nothing saved.
 class Application {

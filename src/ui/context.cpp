@@ -51,10 +51,15 @@ QString Context::programFile(const char* name) const {
 
 std::string fileErrorMessage(const data::FileError& error) {
     const QFileInfo where(error.path());
+    // A folder reached through a handle (see executableFolder) is named by what it is.
+    QString folder = where.absolutePath();
+    if (folder.startsWith(QLatin1String("/proc/self/fd/"))) {
+        folder = QFileInfo(folder).symLinkTarget();
+    }
     const char* verb =
         error.action() == data::FileError::Action::Save ? " niet opslaan in " : " niet lezen uit ";
     return "Toetsrace kan " + base::toBytesLossy(where.fileName()) + verb +
-           base::toBytesLossy(where.absolutePath()) + ": " + error.what() +
+           base::toBytesLossy(folder) + ": " + error.what() +
            ". Het bestand is niet veranderd. Toetsrace sluit nu af.";
 }
 

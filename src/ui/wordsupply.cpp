@@ -1,11 +1,12 @@
 #include "ui/wordsupply.h"
 
 #include "base/failure.h"
+#include "data/files.h"
 #include "data/wordfile.h"
 
 #include <QString>
 
-#include <exception>
+#include <new>
 
 namespace ui {
 
@@ -21,11 +22,20 @@ constexpr const char* kNoWordsToDraw =
 }  // namespace
 
 void TextFile2ListBox(const char* sFile, base::ListItems& oList, base::Dialogs& dialogs) {
+    const QString path = QString::fromLatin1(sFile);
     try {
-        data::loadWordFile(QString::fromLatin1(sFile), oList);
+        data::loadWordFile(path, oList);
         return;
-    } catch (const std::exception&) {
-        // Whatever the cause, the list is empty now and the player hears the one message.
+    } catch (const data::FileError& error) {
+        // A file that is there but is no file to read (a folder, a FIFO, a device), or one
+        // too large to take in, is named with its cause by the guard; the game's own
+        // message says it is not found.
+        if (error.reason() != data::FileError::Reason::Failed) {
+            throw;
+        }
+    } catch (const std::bad_alloc&) {
+        throw data::FileError(path, data::FileError::Action::Read, "het past niet in het geheugen",
+                              data::FileError::Reason::TooLarge);
     }
     dialogs.msgBox(kLoadFailed, base::kCritical);
     throw base::ProgramEnd{1};

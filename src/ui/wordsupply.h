@@ -13,7 +13,8 @@ namespace ui {
 
 // Empties the list, then fills it with the lines of the file, read from the working
 // directory. A file that cannot be read is fatal: the player is told so and the program
-// ends.
+// ends. Throws data::FileError for a file that is no regular file or too large, which the
+// guard names with its cause.
 void TextFile2ListBox(const char* sFile, base::ListItems& oList, base::Dialogs& dialogs);
 
 // Makes sure a list offers a word to draw: a list of nothing but empty entries is filled

@@ -138,7 +138,7 @@ void FaultsTest::filesThatCannotBeRead_data() {
     QTest::addColumn<QByteArray>("fault");
     QTest::addColumn<QString>("message");
     const QString loader = "woordenlijst.txt of bonuslist.txt niet gevonden";
-    const QString noScores = "Er is geen highscores.txt gevonden";
+    const QString noScores = "kan highscores.txt niet lezen";
     QTest::newRow("word list, no read permission")
         << "woordenlijst.txt" << QByteArray("FAULTFS_DENY_OPEN") << loader;
     QTest::newRow("word list, read error")

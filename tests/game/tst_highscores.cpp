@@ -23,6 +23,7 @@ private slots:
     void namesTheFileCannotKeepAreRefused();
     void largestTableIsWrittenAndReadBackWhole();
     void failedWriteEndsTheGameAndKeepsTheOldFile();
+    void windowsSharingAFolderKeepEachOthersChanges();
 };
 
 namespace {
@@ -271,6 +272,40 @@ void HighscoresTest::failedWriteEndsTheGameAndKeepsTheOldFile() {
     QCOMPARE(game.sandbox.dialogs.calls.back().style, 16);
     QCOMPARE(stored(game), before);
     QCOMPARE(QDir(game.sandbox.programDir()).entryList(QDir::Files),
+             (QStringList{"bonuslijst.txt", "highscores.txt", "woordenlijst.txt"}));
+}
+
+void HighscoresTest::windowsSharingAFolderKeepEachOthersChanges() {
+    // Two copies of the game in one folder, each with the table it read at its start.
+    Game a;
+    Form1 b(a.sandbox.context);
+    QVERIFY(!a.sandbox.load(b));
+    const auto write = [&](Form1& window, const char* score, const char* name) {
+        window.scorelbl.setCaption(score);
+        a.sandbox.dialogs.answerInput({name, true});
+        window.Command3_Click();
+    };
+    const auto entries = [](Form1& window) {
+        std::vector<std::string> out;
+        for (int i = 0; i < window.hiscorelist.items().count(); ++i) {
+            out.emplace_back(window.hiscorelist.items().item(i));
+        }
+        return out;
+    };
+    write(a.form(), "100", "Anna");
+    write(b, "200", "Bob");
+    QCOMPARE(entries(b), (std::vector<std::string>{"100, Anna", "200, Bob"}));
+    write(a.form(), "300", "Carl");
+    // b deletes Anna, whom it knows; a, which still shows her, then writes Dirk.
+    b.hiscorelist.setListIndex(0);
+    a.sandbox.dialogs.answer(base::kYes);
+    b.hiscorelist_DblClick();
+    write(a.form(), "400", "Dirk");
+    const std::vector<std::string> expected{"200, Bob", "300, Carl", "400, Dirk"};
+    QCOMPARE(entries(a.form()), expected);
+    QCOMPARE(stored(a), testing::highscoreFileFor("200, Bob\r\n300, Carl\r\n400, Dirk\r\n"));
+    QVERIFY(a.sandbox.dialogs.calls.size() == 5u && a.sandbox.dialogs.unexpected == 0);
+    QCOMPARE(QDir(a.sandbox.programDir()).entryList(QDir::Files),
              (QStringList{"bonuslijst.txt", "highscores.txt", "woordenlijst.txt"}));
 }
 

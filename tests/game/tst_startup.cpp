@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using testing::crlfLines;
 using testing::Sandbox;
 
@@ -26,6 +28,8 @@ private slots:
     void laterFailuresNameTheirCauseAndWriteNothing_data();
     void laterFailuresNameTheirCauseAndWriteNothing();
     void failedRewriteKeepsTheOldWordListAndTheHighscores();
+    void filesThatAreNoRegularFilesAreNamedAndLeftAlone_data();
+    void filesThatAreNoRegularFilesAreNamedAndLeftAlone();
 };
 
 namespace {
@@ -109,13 +113,15 @@ void StartupTest::highscoreLinesBecomeEntries() {
 
 void StartupTest::unreadableOrOversizedHighscoresEndTheGameUntouched_data() {
     QTest::addColumn<int>("size");  // 0 stands for a folder in the file's place
-    QTest::newRow("a folder") << 0;
-    QTest::newRow("32767 bytes") << 32767;
-    QTest::newRow("100000 bytes") << 100000;
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("a folder") << 0 << "geen gewoon bestand, maar een map";
+    QTest::newRow("32767 bytes") << 32767 << "te groot (32767 bytes";
+    QTest::newRow("100000 bytes") << 100000 << "te groot (100000 bytes";
 }
 
 void StartupTest::unreadableOrOversizedHighscoresEndTheGameUntouched() {
     QFETCH(int, size);
+    QFETCH(QString, cause);
     Sandbox sandbox;
     sandbox.separateWorkDir();
     sandbox.prepareGame({"kat"});
@@ -132,8 +138,16 @@ void StartupTest::unreadableOrOversizedHighscoresEndTheGameUntouched() {
     }
     Form1 form(sandbox.context);
     QVERIFY(sandbox.load(form));
+    // Not the first-start message: the file is there. The message names the file, its
+    // folder and the cause, and says the file was left as it is.
     QCOMPARE(sandbox.dialogs.calls.size(), 1u);
-    QCOMPARE(sandbox.dialogs.calls[0].text, std::string(form1_texts::kNoHighscores));
+    const std::string& message = sandbox.dialogs.calls[0].text;
+    for (const std::string& part :
+         {std::string("highscores.txt"), sandbox.programDir().toStdString(), cause.toStdString(),
+          std::string("niet veranderd")}) {
+        QVERIFY2(message.find(part) != std::string::npos, message.c_str());
+    }
+    QCOMPARE(sandbox.dialogs.calls[0].style, 16);
     if (size == 0) {
         QVERIFY(QFileInfo(path).isDir());
     } else {
@@ -319,6 +333,45 @@ void StartupTest::failedRewriteKeepsTheOldWordListAndTheHighscores() {
     QVERIFY(sandbox.readFile(sandbox.inProgram("highscores.txt")) == kStoredScores);
     QCOMPARE(QDir(sandbox.programDir()).entryList(QDir::Files),
              (QStringList{"highscores.txt", "woordenlijst.txt"}));
+}
+
+void StartupTest::filesThatAreNoRegularFilesAreNamedAndLeftAlone_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("highscores.txt a FIFO") << "highscores.txt"
+                                           << "fifo";
+    QTest::newRow("woordenlijst.txt a FIFO") << "woordenlijst.txt"
+                                             << "fifo";
+    QTest::newRow("bonuslijst.txt a link to /dev/zero") << "bonuslijst.txt"
+                                                        << "device";
+}
+
+void StartupTest::filesThatAreNoRegularFilesAreNamedAndLeftAlone() {
+    QFETCH(QString, file);
+    QFETCH(QString, kind);
+    Sandbox sandbox;
+    sandbox.separateWorkDir();
+    sandbox.prepareGame({"kat"});
+    const QString path = file == "highscores.txt" ? sandbox.inProgram("highscores.txt")
+                                                  : sandbox.inWork(file.toLatin1().constData());
+    QFile::remove(path);
+    if (kind == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    } else {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
+    }
+    Form1 form(sandbox.context);
+    QVERIFY(sandbox.load(form));
+    QCOMPARE(sandbox.dialogs.calls.size(), 1u);
+    const std::string& message = sandbox.dialogs.calls[0].text;
+    const QString folder = QFileInfo(path).absolutePath();
+    for (const std::string& part :
+         {file.toStdString(), folder.toStdString(), std::string("geen gewoon bestand"),
+          std::string("niet veranderd")}) {
+        QVERIFY2(message.find(part) != std::string::npos, message.c_str());
+    }
+    QVERIFY(!QFileInfo(path).isFile() || QFileInfo(path).isSymLink());
+    QVERIFY(!QFile::exists(sandbox.inProgram("woordenlijst.txt")));
 }
 
 QTEST_MAIN(StartupTest)
