@@ -6,7 +6,8 @@ set -euo pipefail
 packages=()
 for group in "$@"; do
     case "$group" in
-        build) packages+=(build-essential cmake ninja-build qt6-base-dev libicu-dev fonts-freefont-ttf qt6-translations-l10n) ;;
+        build) packages+=(build-essential cmake ninja-build qt6-base-dev libicu-dev fonts-freefont-ttf qt6-translations-l10n
+                          libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev) ;;
         test) packages+=(xvfb xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev
                        dbus at-spi2-core python3-gi gir1.2-atspi-2.0) ;;
         bench) packages+=(wdutch locales time xvfb) ;;

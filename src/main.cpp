@@ -1,4 +1,5 @@
 #include "game/form1.h"
+#include "stats/typingstatistics.h"
 #include "ui/application.h"
 
 #include <QApplication>
@@ -6,6 +7,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     ui::Application toolkit;
+    stats::TypingStatistics statistics(toolkit.context().programFile("statistieken.sqlite"));
+    toolkit.context().statistics = &statistics;
     Form1 form(toolkit.context());
     return toolkit.run(form);
 }

@@ -3,6 +3,7 @@
 #include "about/frmabout.h"
 #include "game/form1_texts.h"
 #include "memory/form2.h"
+#include "ui/statistics.h"
 #include "ui/wordsupply.h"
 
 #include <QCloseEvent>
@@ -55,6 +56,8 @@ void Form1::connectHandlers() {
     Timer1.onTick(ctx, [this] { Timer1_Timer(); });
     goedtimer.onTick(ctx, [this] { goedtimer_Timer(); });
     goknipper.onTick(ctx, [this] { goknipper_Timer(); });
+    invoer.observeKeys(*ctx.statistics);
+    offerStatistics();
 }
 
 void Form1::layOutStatusArea() {
@@ -178,6 +181,7 @@ void Form1::Command5_Click() {
 
 void Form1::closeEvent(QCloseEvent* event) {
     // Closing the main window ends the game, whatever other window is open.
+    ctx.statistics->gameEnded(figures());
     event->accept();
     QCoreApplication::quit();
 }

@@ -3,6 +3,7 @@
 #include "data/highscores.h"
 #include "ui/controls.h"
 #include "ui/form.h"
+#include "ui/statistics.h"
 
 #include <QPointer>
 
@@ -37,6 +38,12 @@ class frmAbout;
 // entry; each change rewrites highscores.txt through SaveHighscores. Command5_Click hides
 // this window, its timers still running, and shows the memory-mode window; Command4_Click
 // opens the about window beside it.
+//
+// The typing statistics hear of the ring through ctx.statistics: the word set running
+// (end of Command1_Click), completed (WordCompleted, as soon as its points count) or
+// missed (start of WordMissed), every key pressed in invoer, and the end of a game
+// (GameOver, rstgame_Click, the close box). They answer nothing and change nothing. F2
+// asks for their window.
 //
 // Names: controls, handlers (control_Event) and the game's own operations (WordCompleted,
 // TextFile2ListBox) keep the names of the window definitions, so the game can be read
@@ -164,6 +171,7 @@ private:
     // form1_completion.cpp
     void WordCompleted();
     void flashMessage(const char* text);
+    ui::GameFigures figures() const;
 
     // form1_miss.cpp
     void WordMissed();

@@ -40,6 +40,7 @@ const char* praiseFor(int points) {
 void Form1::WordCompleted() {
     Timer1.setEnabled(false);
     scorelbl.setCaption(writeScore(readScore(scorelbl.caption()) + scoreLeft));
+    ctx.statistics->wordCompleted(figures());
     cheaterlbl.setVisible(godMode);
     snel.setCaption("");
     invoer.setText("");
@@ -75,6 +76,10 @@ void Form1::WordCompleted() {
         StartBonusLevel();
     }
     Command1_Click();
+}
+
+ui::GameFigures Form1::figures() const {
+    return {readScore(scorelbl.caption()), level, godMode};
 }
 
 // The short message in goedlbl, hidden again by goedtimer's first tick.

@@ -7,6 +7,7 @@
 // Settles a word that reached the finish line: a life lost, or the bonus, and the game
 // waits for losecmd; when no life is left, the game is over.
 void Form1::WordMissed() {
+    ctx.statistics->wordMissed(figures());
     if (bonusActive) {
         // Timer1 is already stopped: no tick runs for this word while the message shows.
         ctx.dialogs.msgBox(form1_texts::kBonusMissed, base::kExclamation);
@@ -35,6 +36,7 @@ void Form1::WordMissed() {
 }
 
 void Form1::GameOver() {
+    ctx.statistics->gameEnded(figures());
     rstgame.setEnabled(true);
     goknipper.setEnabled(true);
 }

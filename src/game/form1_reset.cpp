@@ -8,6 +8,7 @@
 // the next bonus threshold, the bonus state, Timer1, the window colours, the stale
 // counters that the next word updates, and the highscores.
 void Form1::rstgame_Click() {
+    ctx.statistics->gameEnded(figures());
     TextFile2ListBox(data::kWordFile, woordenlijst.items());
     TextFile2ListBox(data::kBonusFile, bonuslist.items());
     rstgame.setEnabled(false);

@@ -19,6 +19,7 @@ void Form1::Command1_Click() {
     Command1.setEnabled(false);
     snel.setCaption(currentWord);
     Timer1.setEnabled(true);
+    ctx.statistics->wordShown(currentWord, bonusActive);
 }
 
 // Draws without repeats, from the bonus list during a bonus level. Both lists are filled

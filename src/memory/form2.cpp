@@ -4,6 +4,7 @@
 #include "base/text.h"
 #include "data/wordfile.h"
 #include "memory/form2_texts.h"
+#include "ui/statistics.h"
 #include "ui/wordsupply.h"
 
 #include <QCloseEvent>
@@ -60,6 +61,7 @@ void Form2::connectHandlers() {
     Command3.onClick(ctx, [this] { Command3_Click(); });
     Text1.onChange(ctx, [this] { Text1_Change(); });
     flasher.onTick(ctx, [this] { flasher_Timer(); });
+    offerStatistics();
 }
 
 void Form2::Form_Load() {
@@ -102,6 +104,9 @@ void Form2::SequenceCompleted() {
     Command1_Click();
     rememberedCount = base::checkedAdd(rememberedCount, 1, "het aantal onthouden woorden");
     onthouden.setCaption(base::decimal(rememberedCount));
+    // The sequence just typed holds one word more than were typed from memory: the last
+    // one stood on the screen.
+    ctx.statistics->sequenceRemembered(rememberedCount + 1);
     goed.show();
     flasher.setEnabled(true);
 }
@@ -116,6 +121,7 @@ void Form2::Command3_Click() {
 }
 
 void Form2::Command2_Click() {
+    ctx.statistics->memoryVisitEnded();
     hide();
     mainWindow_.show();
 }
@@ -123,6 +129,7 @@ void Form2::Command2_Click() {
 // The close box only hides this window, like "Terug naar Toetsrace"; the main window
 // shows first, so the program is never left without a visible window.
 void Form2::closeEvent(QCloseEvent* event) {
+    ctx.statistics->memoryVisitEnded();
     mainWindow_.show();
     event->accept();
 }

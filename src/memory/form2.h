@@ -13,6 +13,8 @@
 // Text1_Change compares the box with the whole sequence; a match runs SequenceCompleted,
 // which empties the box, draws the next word through Command1_Click and counts the
 // sequence. Command2_Click and the close box hide this window and show the main one.
+// Each correct sequence and the end of each visit go to the typing statistics; F2 asks
+// for their window.
 // Names follow the window definitions, as in the main window.
 class Form2 : public ui::Form {
     Q_OBJECT

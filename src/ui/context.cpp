@@ -2,6 +2,7 @@
 
 #include "base/failure.h"
 #include "base/text.h"
+#include "ui/statistics.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,6 +44,11 @@ void Context::guard(const std::function<void()>& handler) noexcept {
         }
     }
     endProgram(exitCode);
+}
+
+Statistics& noStatistics() {
+    static Statistics none;
+    return none;
 }
 
 QString Context::programFile(const char* name) const {

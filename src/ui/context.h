@@ -11,6 +11,10 @@
 
 namespace ui {
 
+class Statistics;
+// The statistics keeper of a game that keeps none.
+Statistics& noStatistics();
+
 // What a window needs from the world around it. Production passes Qt's boxes, the
 // clock-seeded generator, the executable's folder and a real exit; tests pass doubles.
 struct Context {
@@ -18,6 +22,8 @@ struct Context {
     base::Random& random;
     QString programDir;  // where highscores.txt and the rewritten word list live
     std::function<void(int)> endProgram;
+    // Who keeps the player's typing statistics; the program plugs in its keeper.
+    Statistics* statistics = &noStatistics();
 
     // Every entry from Qt into the game runs through here, start-up included: a failure is
     // shown with the critical icon and ends the program, with nothing saved; a ProgramEnd

@@ -2,9 +2,11 @@
 
 #include "base/text.h"
 #include "ui/accessibility.h"
+#include "ui/statistics.h"
 #include "ui/twips.h"
 
 #include <QKeyEvent>
+#include <QShortcut>
 
 namespace ui {
 
@@ -60,6 +62,12 @@ void Form::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
+}
+
+void Form::offerStatistics() {
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(f2, &QShortcut::activated, this,
+            [this] { ctx.guard([this] { ctx.statistics->showWindow(*this); }); });
 }
 
 Qt::WindowFlags fixedDialogFrame() {

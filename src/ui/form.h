@@ -38,6 +38,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // F2 opens the statistics window beside this one.
+    void offerStatistics();
 
     Context& ctx;
 

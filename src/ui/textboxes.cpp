@@ -106,12 +106,27 @@ void TextBox::onKeyDown(Context& context, std::function<void(int, int)> handler)
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
+    if (keyObserver_) {
+        observe(*event);
+    }
     if (keyDown_ && keyContext_) {
         const int code = keyCodeOf(event->key());
         const int shift = shiftState(event->modifiers());
         keyContext_->guard([&] { keyDown_(code, shift); });
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::observe(const QKeyEvent& event) const {
+    const QString text = event.text();
+    KeyPress press;
+    press.place = hasSelectedText() ? selectionStart() : cursorPosition();
+    press.correction = event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete;
+    // Control characters (Ctrl+A, Backspace's own) type nothing into a single-line box.
+    if (!press.correction && !text.isEmpty() && text.front().isPrint()) {
+        press.typed = text;
+    }
+    keyObserver_->keyPressed(press);
 }
 
 MultiLineTextBox::MultiLineTextBox(QWidget* parent, const char* name) : QPlainTextEdit(parent) {

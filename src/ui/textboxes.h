@@ -30,6 +30,23 @@ private:
     Handler handler_;
 };
 
+// A key press in a text box, as the box meets it before it acts on the key.
+struct KeyPress {
+    int place = 0;      // where a typed character goes: the cursor, or the selection it replaces
+    QStringView typed;  // the characters the key types; empty for a key that types none
+    bool correction = false;  // Backspace or Delete
+};
+
+// Sees each key press in a text box before the box acts on it. It runs on every keystroke,
+// so it must return at once.
+class KeyObserver {
+public:
+    virtual void keyPressed(const KeyPress& press) noexcept = 0;
+
+protected:
+    ~KeyObserver() = default;
+};
+
 // Key codes as the key-down handlers receive them.
 enum KeyCode : int { kKeyDelete = 46 };
 
@@ -55,16 +72,19 @@ public:
 
     void onChange(Context& context, Handler handler);
     void onKeyDown(Context& context, std::function<void(int keyCode, int shift)> handler);
+    void observeKeys(KeyObserver& observer) { keyObserver_ = &observer; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void applyMaxLength(qsizetype kept);
+    void observe(const QKeyEvent& event) const;
 
     ChangeHandler change_;
     Context* keyContext_ = nullptr;
     std::function<void(int, int)> keyDown_;
+    KeyObserver* keyObserver_ = nullptr;
     int maxLength_ = 0;
 };
 

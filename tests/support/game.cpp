@@ -2,7 +2,11 @@
 
 namespace testing {
 
-Game::Game(const std::vector<std::string>& words, const std::vector<std::string>& bonusWords) {
+Game::Game(const std::vector<std::string>& words, const std::vector<std::string>& bonusWords,
+           ui::Statistics* statistics) {
+    if (statistics) {
+        sandbox.context.statistics = statistics;
+    }
     // Unscripted draws land in the middle of a list: a fixed 0 would land on the blank
     // entry of a refilled list every time and draw forever, which no real generator does.
     sandbox.random.fallback = 0.5f;

@@ -12,8 +12,10 @@ namespace testing {
 // A main window after start-up, in a sandbox of its own, with scripted boxes and numbers.
 class Game {
 public:
+    // `statistics` keeps the game's typing statistics; none are kept without it.
     explicit Game(const std::vector<std::string>& words = {"kat", "hond", "vis"},
-                  const std::vector<std::string>& bonusWords = {"bonuswoord"});
+                  const std::vector<std::string>& bonusWords = {"bonuswoord"},
+                  ui::Statistics* statistics = nullptr);
 
     Form1& form() { return *form_; }
     Form1* operator->() { return form_.get(); }

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Screenshots of the "Statistieken" window beside the game under Xvfb: without history and
+# with some, at scale 1 and 2, to look at for anything clipped or overlapping.
+# Usage: scripts/screenshot-stats.sh <output folder>   (after scripts/build.sh)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:?output folder}
+mkdir -p "$out"
+work=$(mktemp -d)
+source "$root/scripts/xvfb.sh"
+start_xvfb 2560x1600x24
+game=""
+cleanup() { stop_own ${game:-} "$xvfb"; rm -rf "$work"; }
+trap cleanup EXIT
+
+for history in 0 40; do
+    for scale in 1 2; do
+        folder="$work/h$history-s$scale"
+        mkdir -p "$folder"
+        cp "$root/build/toetsrace" "$root/share/woordenlijst.txt" "$root/share/bonuslijst.txt" "$folder/"
+        : >"$folder/highscores.txt"
+        [ "$history" -gt 0 ] && "$root/build/bench/stats_window" "$folder" "$history" --fill-only >/dev/null 2>&1
+        (cd "$folder" && DISPLAY=$display QT_SCALE_FACTOR=$scale exec ./toetsrace 2>/dev/null) &
+        game=$!
+        window=""
+        for _ in $(seq 50); do
+            window=$(DISPLAY=$display xdotool search --onlyvisible --pid "$game" --name '^ToetsRace 0\.27$' 2>/dev/null | head -n1) && [ -n "$window" ] && break
+            sleep 0.1
+        done
+        [ -n "$window" ] || { echo "the game's window did not appear" >&2; exit 1; }
+        DISPLAY=$display xdotool windowfocus --sync "$window"
+        DISPLAY=$display xdotool key F2
+        sleep 1.5
+        DISPLAY=$display import -window root "$out/stats-h$history-scale$scale.png"
+        kill "$game"; wait "$game" 2>/dev/null || true
+        game=""
+    done
+done
+echo "saved in $out"

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "stats/clock.h"
+#include "stats/records.h"
+#include "stats/store.h"
+#include "ui/statistics.h"
+
+#include <string_view>
+
+namespace stats {
+
+// Follows the games as the windows report them and hands each finished word to the store.
+//
+// A game opens with its first word after start-up or Reset Game and ends at game over,
+// Reset Game or the program's end. Each word runs from wordShown to wordEnded; its
+// keystrokes count towards it in between, and it goes to the store, with the game as it
+// stands after it, in one transaction. A word still running when its game ends is not
+// kept. Memory mode keeps the longest sequence of each visit, written as it grows.
+//
+// Keystrokes are counted in place, without allocating: a keystroke is correct when the
+// character equals the word's character at the place where it goes in the box.
+class Recorder {
+public:
+    Recorder(Store& store, Clock& clock) : store_(store), clock_(clock) {}
+
+    void wordShown(std::string_view word, bool bonus);
+    void keyPressed(const ui::KeyPress& press) noexcept;
+    void wordEnded(bool completed, const ui::GameFigures& figures);
+    void gameEnded(const ui::GameFigures& figures);
+
+    void sequenceRemembered(int words);
+    void memoryVisitEnded();
+
+    bool gameOpen() const { return gameOpen_; }
+
+private:
+    struct Word {
+        std::string bytes;
+        qint64 shownAt = 0;
+        bool bonus = false;
+        int keystrokes = 0;
+        int correct = 0;
+        int corrections = 0;
+        int errors = 0;
+        KeyTallies keys{};
+    };
+
+    void takeFigures(const ui::GameFigures& figures);
+
+    Store& store_;
+    Clock& clock_;
+    bool gameOpen_ = false;
+    GameRecord game_;
+    bool wordRunning_ = false;
+    Word word_;
+    qint64 visitId_ = 0;
+    qint64 visitStarted_ = 0;
+    int visitLongest_ = 0;
+};
+
+}  // namespace stats

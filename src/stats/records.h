@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QtGlobal>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// What the statistics keep of a game and of its words, and the figures drawn from them.
+namespace stats {
+
+// One character of the words: how often it was due to be typed, and how often another
+// character came in its place.
+struct KeyTally {
+    std::uint32_t attempts = 0;
+    std::uint32_t errors = 0;
+};
+// By Windows-1252 code, as the words hold their characters.
+using KeyTallies = std::array<KeyTally, 256>;
+
+// A game from its first word on; the counts are those of the words it has finished.
+struct GameRecord {
+    qint64 id = 0;        // 0 until the store holds the game
+    qint64 started = 0;   // milliseconds since 1970, UTC
+    qint64 activeMs = 0;  // the time a word was running
+    qint64 score = 0;
+    int level = 1;  // the highest level reached
+    int completed = 0;
+    int missed = 0;
+    int bonusWon = 0;
+    int bonusMissed = 0;
+    bool godMode = false;  // on at any time during the game
+    qint64 keystrokes = 0;
+    qint64 correct = 0;
+    qint64 corrections = 0;
+    qint64 characters = 0;  // of the completed words
+};
+
+struct WordRecord {
+    std::string word;  // Windows-1252
+    bool completed = false;
+    qint64 ms = 0;  // from shown to completed or missed
+    int keystrokes = 0;
+    int errors = 0;
+};
+
+// (characters of the completed words / 5) per minute of time with a word running.
+double wordsPerMinute(qint64 characters, qint64 activeMs);
+// Correct keystrokes per hundred keystrokes.
+double accuracyPercent(qint64 correct, qint64 keystrokes);
+
+}  // namespace stats

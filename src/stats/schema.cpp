@@ -1,0 +1,101 @@
+#include "stats/schema.h"
+
+#include <QSqlQuery>
+#include <QString>
+
+#include <initializer_list>
+
+namespace stats::schema {
+
+namespace {
+
+using Step = std::initializer_list<const char*>;
+
+// Version 1: each game, each of its words, and each visit to memory mode.
+constexpr Step kVersion1 = {
+    "CREATE TABLE games ("
+    " id INTEGER PRIMARY KEY,"
+    " started INTEGER NOT NULL,"
+    " active_ms INTEGER NOT NULL,"
+    " score INTEGER NOT NULL,"
+    " level INTEGER NOT NULL,"
+    " completed INTEGER NOT NULL,"
+    " missed INTEGER NOT NULL,"
+    " bonus_won INTEGER NOT NULL,"
+    " bonus_missed INTEGER NOT NULL,"
+    " god_mode INTEGER NOT NULL,"
+    " keystrokes INTEGER NOT NULL,"
+    " correct INTEGER NOT NULL,"
+    " corrections INTEGER NOT NULL,"
+    " characters INTEGER NOT NULL)",
+    "CREATE TABLE words ("
+    " id INTEGER PRIMARY KEY,"
+    " game INTEGER NOT NULL REFERENCES games(id),"
+    " word TEXT NOT NULL,"
+    " completed INTEGER NOT NULL,"
+    " ms INTEGER NOT NULL,"
+    " keystrokes INTEGER NOT NULL,"
+    " errors INTEGER NOT NULL)",
+    "CREATE TABLE memory_visits ("
+    " id INTEGER PRIMARY KEY,"
+    " started INTEGER NOT NULL,"
+    " longest INTEGER NOT NULL)",
+};
+
+// Version 2: running totals per word and per character, so the window finds the words
+// missed or mistyped most and the keys' error rates without reading every word ever
+// typed. The word totals start from the words stored so far; version 1 kept no
+// keystrokes per character, so those totals start empty.
+constexpr Step kVersion2 = {
+    "CREATE TABLE troublesome_words ("
+    " word TEXT PRIMARY KEY,"
+    " missed INTEGER NOT NULL,"
+    " mistyped INTEGER NOT NULL) WITHOUT ROWID",
+    "INSERT INTO troublesome_words (word, missed, mistyped)"
+    " SELECT word, SUM(NOT completed), SUM(completed AND errors > 0) FROM words"
+    " GROUP BY word HAVING SUM(NOT completed OR errors > 0) > 0",
+    "CREATE INDEX troublesome_words_most ON troublesome_words (missed + mistyped DESC, word)",
+    "CREATE TABLE key_errors ("
+    " character TEXT PRIMARY KEY,"
+    " attempts INTEGER NOT NULL,"
+    " errors INTEGER NOT NULL) WITHOUT ROWID",
+    "CREATE INDEX words_of_game ON words (game)",
+};
+
+// Step i takes a database from version i to version i + 1.
+constexpr const Step* kSteps[] = {&kVersion1, &kVersion2};
+static_assert(std::size(kSteps) == kCurrentVersion);
+
+QSqlError runStep(QSqlDatabase& db, int from) {
+    if (!db.transaction()) {
+        return db.lastError();
+    }
+    QSqlQuery query(db);
+    for (const char* statement : *kSteps[from]) {
+        if (!query.exec(QString::fromLatin1(statement))) {
+            const QSqlError error = query.lastError();
+            db.rollback();
+            return error;
+        }
+    }
+    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(from + 1)) || !db.commit()) {
+        const QSqlError error = query.lastError().isValid() ? query.lastError() : db.lastError();
+        db.rollback();
+        return error;
+    }
+    return {};
+}
+
+}  // namespace
+
+QSqlError migrate(QSqlDatabase& db, int from, int to) {
+    for (int version = from; version < to; ++version) {
+        const QSqlError error = runStep(db, version);
+        if (error.isValid()) {
+            return error;
+        }
+    }
+    return {};
+}
+
+}  // namespace stats::schema

@@ -1,0 +1,63 @@
+#pragma once
+
+// Every text of the statistics that the player sees, in Windows-1252 as the controls take
+// them.
+namespace stats_texts {
+
+inline constexpr const char* kCaption = "Statistieken";
+
+inline constexpr const char* kRecording =
+    "Toetsrace houdt bij hoe je typt, vanaf het eerste woord van elk spel. Je statistieken "
+    "staan in statistieken.sqlite, naast highscores.txt.";
+inline constexpr const char* kRecordingOff = "De statistieken staan uit: ";
+inline constexpr const char* kPlayGoesOn =
+    " Het spel gaat gewoon door; statistieken.sqlite is niet veranderd.";
+
+// Why the statistics stopped.
+inline constexpr const char* kInUse =
+    "statistieken.sqlite is in gebruik door een ander programma (misschien een tweede "
+    "Toetsrace).";
+inline constexpr const char* kDamaged =
+    "statistieken.sqlite is beschadigd of is geen database van Toetsrace.";
+inline constexpr const char* kNewer =
+    "statistieken.sqlite komt van een nieuwere versie van Toetsrace.";
+inline constexpr const char* kCannotWrite = "Toetsrace kan niet schrijven in statistieken.sqlite";
+inline constexpr const char* kNoDriver =
+    "het SQLite-stuurprogramma van Qt ontbreekt (Debian-pakket libqt6sql6-sqlite).";
+inline constexpr const char* kNoMemory = "er was niet genoeg geheugen.";
+inline constexpr const char* kUnexpected = "er ging iets onverwachts mis.";
+
+inline constexpr const char* kEmpty =
+    "Nog geen statistieken.\r\n\r\n"
+    "Speel een spel in het hoofdvenster. Vanaf het eerste woord houdt Toetsrace hier bij "
+    "hoe snel en hoe nauwkeurig je typt, welke woorden je het vaakst mist en welke toetsen "
+    "je lastig vindt.";
+inline constexpr const char* kNothingToShow = "Er zijn geen statistieken om te tonen.";
+
+inline constexpr const char* kLastGame = "Laatste spel";
+inline constexpr const char* kBests = "Persoonlijke records";
+inline constexpr const char* kProgress = "Voortgang per spel";
+inline constexpr const char* kTroublesome = "Vaakst gemist of fout getypt";
+inline constexpr const char* kKeys = "Fouten per toets";
+
+inline constexpr const char* kWordsPerMinute = "Woorden per minuut:";
+inline constexpr const char* kAccuracy = "Nauwkeurigheid:";
+inline constexpr const char* kWords = "Woorden:";
+inline constexpr const char* kScore = "Score:";
+inline constexpr const char* kLevel = "Level:";
+inline constexpr const char* kLongestSequence = "Langste reeks onthouden:";
+inline constexpr const char* kGames = "Gespeelde spellen:";
+
+inline constexpr const char* kWordsCompletedMissed = "%1 getypt, %2 gemist";
+
+inline constexpr const char* kWordColumn = "Woord";
+inline constexpr const char* kMissedColumn = "Gemist";
+inline constexpr const char* kMistypedColumn = "Fout getypt";
+
+inline constexpr const char* kWordsPerMinuteSeries = "Woorden per minuut";
+inline constexpr const char* kAccuracySeries = "Nauwkeurigheid (%)";
+
+inline constexpr const char* kKeysLegend =
+    "Groen: weinig fouten. Rood: een op de vijf keer of vaker fout. Grijs: nog niet getypt.";
+
+}  // namespace stats_texts

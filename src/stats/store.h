@@ -1,0 +1,100 @@
+#pragma once
+
+#include "stats/records.h"
+
+#include <QChar>
+#include <QSqlError>
+#include <QString>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace stats {
+
+// What the statistics window shows, read in one go.
+struct Summary {
+    std::optional<GameRecord> lastGame;
+
+    struct Bests {
+        qint64 games = 0;
+        double wordsPerMinute = 0;
+        double accuracy = 0;
+        qint64 score = 0;
+        int level = 0;
+        int longestSequence = 0;  // memory mode
+    } bests;
+
+    // Each game with keystrokes, oldest first.
+    struct Point {
+        qint64 started = 0;
+        double wordsPerMinute = 0;
+        double accuracy = 0;
+    };
+    std::vector<Point> progress;
+
+    // The ten words missed or mistyped most, most first.
+    struct Trouble {
+        QString word;
+        int missed = 0;
+        int mistyped = 0;
+    };
+    std::vector<Trouble> troublesome;
+
+    struct Key {
+        QChar character;
+        KeyTally tally;
+    };
+    std::vector<Key> keys;
+
+    bool empty() const { return bests.games == 0 && bests.longestSequence == 0; }
+};
+
+// statistieken.sqlite through Qt's SQLite driver, on a connection of its own. The file is
+// opened when it is first needed: a game that never starts a word creates nothing. Each
+// word is one small transaction. Whatever goes wrong (the file locked, damaged, from a
+// newer version, not writable) stops the store for the rest of the run without touching
+// the file again, and failure() says why, in Dutch.
+class Store {
+public:
+    explicit Store(QString path);
+    ~Store();
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
+
+    const QString& path() const { return path_; }
+    bool failed() const { return !failure_.isEmpty(); }
+    const QString& failure() const { return failure_; }
+    // Stops the store for a reason found outside it.
+    void stop(const QString& reason);
+
+    // The word and the game as it stands after it; the game gets its id with its first
+    // word.
+    bool saveWord(GameRecord& game, const WordRecord& word, const KeyTallies& keys);
+    // The game's figures at its end; a game without a stored word is not kept.
+    bool saveGame(const GameRecord& game);
+    // A visit to memory mode; it gets its id when first saved.
+    bool saveVisit(qint64& id, qint64 started, int longest);
+
+    // Everything the window shows; empty when there is nothing to read. A stopped store
+    // still shows what it can read without writing.
+    Summary summary();
+
+private:
+    struct Statements;
+
+    bool ready();
+    bool open();
+    void close();
+    bool stopFor(const QSqlError& error);
+    bool commitOrStop();
+    std::optional<Summary> readOnly();
+
+    QString path_;
+    QString connection_;
+    QString failure_;
+    bool open_ = false;
+    std::unique_ptr<Statements> statements_;
+};
+
+}  // namespace stats

@@ -1,0 +1,81 @@
+#include "stats/typingstatistics.h"
+
+#include "base/text.h"
+#include "stats/stats_texts.h"
+#include "stats/window.h"
+
+#include <new>
+
+namespace stats {
+
+TypingStatistics::TypingStatistics(QString databasePath, Clock* clock)
+    : store_(std::move(databasePath)), recorder_(store_, clock ? *clock : systemClock_) {}
+
+TypingStatistics::~TypingStatistics() = default;
+
+template <typename Step>
+void TypingStatistics::safely(Step step) noexcept {
+    try {
+        step();
+    } catch (const std::bad_alloc&) {
+        store_.stop(base::toQString(stats_texts::kNoMemory));
+    } catch (...) {
+        store_.stop(base::toQString(stats_texts::kUnexpected));
+    }
+}
+
+void TypingStatistics::wordShown(std::string_view word, bool bonus) noexcept {
+    safely([&] { recorder_.wordShown(word, bonus); });
+}
+
+void TypingStatistics::wordCompleted(const ui::GameFigures& figures) noexcept {
+    safely([&] { recorder_.wordEnded(true, figures); });
+    markWindowStale();
+}
+
+void TypingStatistics::wordMissed(const ui::GameFigures& figures) noexcept {
+    safely([&] { recorder_.wordEnded(false, figures); });
+    markWindowStale();
+}
+
+// Reading everything again belongs to a moment when nobody types: when the player turns
+// to the window.
+void TypingStatistics::markWindowStale() noexcept {
+    if (window_) {
+        window_->markStale();
+    }
+}
+
+void TypingStatistics::gameEnded(const ui::GameFigures& figures) noexcept {
+    safely([&] {
+        recorder_.gameEnded(figures);
+        // Nobody types at the end of a game: the time to bring an open window up to date.
+        if (window_ && window_->isVisible()) {
+            window_->refresh();
+        }
+    });
+}
+
+void TypingStatistics::keyPressed(const ui::KeyPress& press) noexcept {
+    recorder_.keyPressed(press);
+}
+
+void TypingStatistics::sequenceRemembered(int words) noexcept {
+    safely([&] { recorder_.sequenceRemembered(words); });
+    markWindowStale();
+}
+
+void TypingStatistics::memoryVisitEnded() noexcept {
+    safely([&] { recorder_.memoryVisitEnded(); });
+}
+
+void TypingStatistics::showWindow(QWidget& beside) noexcept {
+    safely([&] {
+        if (!window_) {
+            window_ = std::make_unique<StatisticsWindow>(store_);
+        }
+        window_->showBeside(beside);
+    });
+}
+
+}  // namespace stats

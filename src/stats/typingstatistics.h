@@ -1,0 +1,49 @@
+#pragma once
+
+#include "stats/clock.h"
+#include "stats/recorder.h"
+#include "stats/store.h"
+#include "ui/statistics.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace stats {
+
+class StatisticsWindow;
+
+// The game's statistics keeper: the recorder, its store and the "Statistieken" window,
+// behind the interface the windows know. Nothing escapes a call: a failure that is not the
+// store's own stops recording all the same, and the window says why.
+class TypingStatistics final : public ui::Statistics {
+public:
+    // `databasePath` is statistieken.sqlite in the program folder.
+    explicit TypingStatistics(QString databasePath, Clock* clock = nullptr);
+    ~TypingStatistics() override;
+
+    void wordShown(std::string_view word, bool bonus) noexcept override;
+    void wordCompleted(const ui::GameFigures& figures) noexcept override;
+    void wordMissed(const ui::GameFigures& figures) noexcept override;
+    void gameEnded(const ui::GameFigures& figures) noexcept override;
+    void keyPressed(const ui::KeyPress& press) noexcept override;
+    void sequenceRemembered(int words) noexcept override;
+    void memoryVisitEnded() noexcept override;
+    void showWindow(QWidget& beside) noexcept override;
+
+    Store& store() { return store_; }
+    // The window once F2 has opened it; it is hidden, never closed, until the program ends.
+    StatisticsWindow* window() const { return window_.get(); }
+
+private:
+    template <typename Step>
+    void safely(Step step) noexcept;
+    void markWindowStale() noexcept;
+
+    SystemClock systemClock_;
+    Store store_;
+    Recorder recorder_;
+    std::unique_ptr<StatisticsWindow> window_;
+};
+
+}  // namespace stats
