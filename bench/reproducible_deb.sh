@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package twice from this tree, in two folders whose files carry
 # different modification times, with the same SOURCE_DATE_EPOCH (the changelog's date), and
 # compares the two: bit-identical packages, or diffoscope's account of what differs.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Copies the source tree into a folder as git sees it: tracked files and new ones that are
 # not ignored, so no build folder comes along. A tree that is no git checkout is copied
 # whole but for build*/ and obj-*/.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that a task needs, and only those that are missing.
 # Usage: scripts/deps.sh build|test|bench|fuzz ...
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the desktop icons from the scalable one (A, B, C in red, green and blue on a
 # white tile) at the sizes the icon theme asks for, with alpha. Needs rsvg-convert
 # (Debian librsvg2-bin). The 48 x 48 icon compiled into the game is share/toetsrace.png,

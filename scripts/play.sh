@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the game alone, installs it into build/stage as a distribution would lay it out,
 # and plays it from there. Like the installed game, it keeps the player's word lists,
 # highscores and statistics in ${XDG_DATA_HOME:-~/.local/share}/toetsrace.

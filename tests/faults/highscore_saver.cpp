@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes 200 highscores in a row through the real "Schrijf Highscore", as fast as it can:
 // entry i is "i, Speler". The kill test stops it at random moments.
 // Usage: highscore_saver <folder with the word lists and highscores.txt>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package from a copy of the source tree with dpkg-buildpackage, as a
 # distribution would, and checks it: lintian without errors or warnings, its control
 # fields, what it installs where, and a hardened, stripped executable.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the game into a staging folder (DESTDIR) and checks the layout a distribution
 # ships: the executable among the games and nothing on the PATH besides, the default word
 # lists, a desktop entry and metainfo that validate and compose into a software-centre
