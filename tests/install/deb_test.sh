@@ -56,9 +56,12 @@ cmp -s "$source_dir/debian/copyright" "$root/usr/share/doc/toetsrace/copyright" 
     fail "the package's copyright file is not debian/copyright"
 
 game="$root/usr/games/toetsrace"
-readelf -W -h "$game" | grep -q 'Type:.*DYN' || fail "the executable is not position-independent"
-readelf -W -d "$game" | grep -q 'FLAGS.*\bNOW\b' || fail "the executable is not linked with bind-now"
-readelf -W -l "$game" | grep -q GNU_RELRO || fail "the executable has no RELRO"
-readelf -W --dyn-syms "$game" | grep -q __stack_chk_fail || fail "no stack protector"
-! readelf -W -S "$game" | grep -Eq '\.symtab|\.debug_info' || fail "the executable is not stripped"
+# Each read whole first: grep -q stops early, and a reader cut off would fail the pipe.
+header=$(readelf -W -h "$game"); dynamic=$(readelf -W -d "$game"); segments=$(readelf -W -l "$game")
+symbols=$(readelf -W --dyn-syms "$game"); sections=$(readelf -W -S "$game")
+grep -q 'Type:.*DYN' <<<"$header" || fail "the executable is not position-independent"
+grep -q 'FLAGS.*\bNOW\b' <<<"$dynamic" || fail "the executable is not linked with bind-now"
+grep -q GNU_RELRO <<<"$segments" || fail "the executable has no RELRO"
+grep -q __stack_chk_fail <<<"$symbols" || fail "no stack protector"
+! grep -Eq '\.symtab|\.debug_info' <<<"$sections" || fail "the executable is not stripped"
 echo "deb: ok ($(du -k "$deb" | cut -f1) KiB)"

@@ -51,8 +51,8 @@ grep -q '<svg' "$usr/share/icons/hicolor/scalable/apps/$id.svg" || fail "no scal
 if appstreamcli compose --help >/dev/null 2>&1; then
     appstreamcli compose --no-net --prefix="$prefix" --result-root="$work/catalog" \
         --origin=toetsrace "$root" >"$work/compose.log" 2>&1 || { cat "$work/compose.log"; fail "compose"; }
-    zcat "$work"/catalog/"${prefix#/}"/share/swcatalog/xml/toetsrace.xml.gz | grep -q "<id>$id</id>" ||
-        { cat "$work/compose.log"; fail "compose left the game out of the catalogue"; }
+    catalog=$(zcat "$work/catalog/${prefix#/}/share/swcatalog/xml/toetsrace.xml.gz")
+    grep -q "<id>$id</id>" <<<"$catalog" || { cat "$work/compose.log"; fail "compose left the game out of the catalogue"; }
     [ -f "$work/catalog/${prefix#/}/share/swcatalog/icons/toetsrace/128x128/$id.png" ] ||
         fail "compose cached no 128 px icon"
 else
