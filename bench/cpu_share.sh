@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The CPU share of the real game under Xvfb over ten seconds of a word in play, measured
 # side by side with a minimal Qt program that only moves one label by one pixel at the
 # same tick rate. Target: the game at most 1.25 times that floor. Three windows of ten

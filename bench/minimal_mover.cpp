@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for the game's CPU share: a minimal Qt program that only moves one label by
 // one pixel at the game's tick rate.
 #include <QApplication>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up with the whole Debian Dutch word list (about 413,000 words, shuffled, in
 # Windows-1252): the game's own path (load, sort, drop the blank entry, rewrite) against
 # `sort -f` in the Dutch locale on the same words, and the path's peak memory against the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The game's start-up path for its main word list, without a window: load the file into a
 // sorted list, drop the blank entry an earlier start left, write the list back. Prints the
 // time the path took and the process's peak memory.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Nanoseconds per movement tick and per keystroke with a given word list loaded. Runs the
 // real main window on Qt's offscreen platform: start-up, Start Level, then ticks (the
 // handler alone, and the handler with the repaint it causes) and keystrokes typed into

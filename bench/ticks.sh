@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Nanoseconds per movement tick and per keystroke with the whole Debian Dutch word list
 # loaded, and with ten words for comparison: neither may depend on the list's size. Each
 # runs without and with the typing statistics: they may add nothing to a tick and at most

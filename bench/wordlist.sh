@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the benchmarks: builds the whole Debian Dutch word list, shuffled the same
 # way every time, in Windows-1252 with CR LF, as $1/woordenlijst.txt, and the same words
 # in UTF-8 with LF as $1/words.utf8.

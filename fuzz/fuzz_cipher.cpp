@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cipher pair: deciphering an enciphered text gives it back and the other way round,
 // both keep the length, the key counts only in upper case, and an empty key changes nothing.
 // Input: one byte with the key's length, the key, then the text.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The highscore reading rule on any file start-up may meet: one entry per CR LF of the
 // deciphered text, each exactly the text before its CR LF.
 #include "check.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writing a table and reading it back gives the same entries, in the same order. The
 // table's entries come from the input cut at LF, without the line breaks the game refuses.
 #include "check.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The loader's line splitting against a plain reference: a CR, or CR LF, ends a line; a
 // lone LF is a character; a line end after the last line adds no entry.
 #include "check.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // NumCharsInString against a plain reference that tries every starting position.
 // Input: one byte with the needle's length, the needle, then the text searched.
 #include "check.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the libFuzzer targets with clang, AddressSanitizer and UBSan, and runs each for a
 # bounded time (seconds, default 60) from the seed corpus in fuzz/corpus. Prints the
 # executions per target; fails on a crash, a sanitizer report or a broken property.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages that a task needs, and only those that are missing.
 # Usage: scripts/deps.sh build|test|bench|fuzz ...
 set -euo pipefail
@@ -6,10 +9,11 @@ set -euo pipefail
 packages=()
 for group in "$@"; do
     case "$group" in
-        build) packages+=(build-essential cmake ninja-build qt6-base-dev libicu-dev fonts-freefont-ttf qt6-translations-l10n
-                          libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev) ;;
-        test) packages+=(xvfb xdotool x11-utils imagemagick desktop-file-utils appstream dpkg-dev
-                       dbus at-spi2-core python3-gi gir1.2-atspi-2.0) ;;
+        build) packages+=(build-essential cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+                          libqt6sql6-sqlite libicu-dev fonts-freefont-ttf qt6-translations-l10n) ;;
+        test) packages+=(xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
+                       appstream-compose dpkg-dev debhelper lintian git dbus at-spi2-core
+                       python3-gi gir1.2-atspi-2.0) ;;
         bench) packages+=(wdutch locales time xvfb) ;;
         fuzz) packages+=(clang libclang-rt-14-dev) ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Draws the game's pictures with ImageMagick: the 48 x 48 program icon (A, B, C in red,
 # green and blue on white) and the about window's 85 x 96 picture (a keyboard key with a
 # T racing towards a red finish line). Both are compiled into the game.

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Derives the game's default word lists from Debian's Dutch word list (package wdutch,
 from OpenTaal, BSD or CC-BY 3.0).
 

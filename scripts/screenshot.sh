@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Takes the README's screenshot: the game in a fresh folder under Xvfb, a word on its way.
 # Usage: scripts/screenshot.sh [output.png]   (after scripts/build.sh)
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds, and runs every test: the whole suite; then the same
 # suite built with AddressSanitizer and UndefinedBehaviorSanitizer; then each fuzz target
 # for a few seconds. TOETSRACE_QUICK=1 runs only the first part.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced: start_xvfb starts an Xvfb of its own and sets $display and $xvfb (its pid).
 # Each call picks a display number at random, away from the usual ones, and tries another
 # when that one is taken: Xvfb's own choice of a free display (-displayfd) races when

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Every text of the main window that the player sees, exactly as the game shows it.

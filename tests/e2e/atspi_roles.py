@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Reads the game's main window from the accessibility bus, as a screen reader does, and
 # checks that each control says what it is and what it shows. Run by atspi_test.sh.
 import sys

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real game on a real accessibility bus: a screen reader must find every control with
 # its role and its name. Runs the game under Xvfb with a private D-Bus session and the
 # AT-SPI bus, then reads the main window's controls with Debian's AT-SPI bindings.

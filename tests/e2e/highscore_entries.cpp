@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Prints the entries of a highscore file, one per line, as the game reads them.
 // Usage: highscore_entries <highscores.txt>
 #include "data/files.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Plays the real game in a real window, as a player would: under Xvfb, driven by xdotool.
 # First start without highscores (the message, the empty file, the end), then: Start
 # Level 1, type the word, write a highscore through the name box, memory mode and back,

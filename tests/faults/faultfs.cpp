@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A preloaded shim that makes file operations fail on request, so that tests see how the
 // game meets a full disk, an I/O error or a file it may not read, also when run as root.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes highscores in a row through the real "Schrijf Highscore", as fast as it can:
 // entry i is "i, <name>". The kill test stops it at random moments; the shared-folder test
 // runs several at once in one folder. Prints how long the saves took.

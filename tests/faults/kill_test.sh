@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Kills the game with SIGKILL at random moments during 200 highscore saves in a row, many
 # times over. Afterwards the file must always decipher to a whole table: the one before
 # some save or the one after it, never a mix, a truncation or nothing; and the next save

@@ -1,52 +1,73 @@
 #!/usr/bin/env bash
-# Installs the game into a temporary prefix and checks what lands where, that the desktop
-# entry and the metainfo validate, and that the launcher prepares the player's folder
-# and keeps the highscores across an upgrade.
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Installs the game into a staging folder (DESTDIR) and checks the layout a distribution
+# ships: the executable among the games and nothing on the PATH besides, the default word
+# lists, a desktop entry and metainfo that validate and compose into a software-centre
+# catalogue, icons at every size with alpha, and the manual pages. Then starts the
+# installed game for a moment, with a home and data folder of its own.
 # Usage: install_test.sh <build folder>
 set -euo pipefail
 build=$1
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-prefix="$work/prefix"
 fail() { echo "FAIL: $*" >&2; exit 1; }
+id=nl.toetsrace.Toetsrace
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
-for f in bin/toetsrace libexec/toetsrace/toetsrace share/toetsrace/woordenlijst.txt \
-         share/toetsrace/bonuslijst.txt share/applications/nl.toetsrace.Toetsrace.desktop \
-         share/metainfo/nl.toetsrace.Toetsrace.metainfo.xml \
-         share/icons/hicolor/48x48/apps/nl.toetsrace.Toetsrace.png share/doc/toetsrace/copyright; do
-    [ -f "$prefix/$f" ] || fail "$f is not installed"
+cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+prefix=$(cached CMAKE_INSTALL_PREFIX)
+under_prefix() { case "$1" in /*) echo "$1" ;; *) echo "$prefix/$1" ;; esac; }
+games=$(under_prefix "$(cached TOETSRACE_INSTALL_GAMESDIR)")
+lists=$(under_prefix "$(cached TOETSRACE_INSTALL_DATADIR)")
+root="$work/root"
+DESTDIR="$root" cmake --install "$build" >/dev/null
+usr="$root$prefix"
+
+[ -x "$root$games/toetsrace" ] || fail "no executable in $games"
+[ "$(find "$root" -type f -perm -u+x | wc -l)" -eq 1 ] || fail "more than the game is executable"
+[ ! -e "$usr/bin" ] && [ ! -e "$usr/libexec" ] || fail "a launcher or second copy is installed"
+for list in woordenlijst.txt bonuslijst.txt; do
+    cmp -s "$source_dir/share/$list" "$root$lists/$list" || fail "$list is not in $lists"
 done
-[ -x "$prefix/bin/toetsrace" ] || fail "the launcher is not executable"
-desktop-file-validate "$prefix/share/applications/nl.toetsrace.Toetsrace.desktop" ||
-    fail "desktop-file-validate"
-appstreamcli validate --no-net "$prefix/share/metainfo/nl.toetsrace.Toetsrace.metainfo.xml" ||
-    fail "appstreamcli validate"
-grep -qx 'Exec=toetsrace' "$prefix/share/applications/nl.toetsrace.Toetsrace.desktop" ||
-    fail "the desktop entry does not start the launcher"
 
-# Runs the launcher for a moment; the game keeps running until it is stopped.
-play_briefly() {
-    local status=0
-    XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=offscreen timeout 3 "$prefix/bin/toetsrace" \
-        >/dev/null 2>&1 || status=$?
-    [ "$status" -eq 124 ] || fail "the game ended by itself (status $status)"
-}
+desktop="$usr/share/applications/$id.desktop"
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+grep -qx 'Exec=toetsrace' "$desktop" || fail "the desktop entry does not start the game"
+grep -qx 'Exec=toetsrace --statistieken' "$desktop" || fail "no action opens the statistics"
+appstreamcli validate --no-net "$usr/share/metainfo/$id.metainfo.xml" || fail "appstreamcli validate"
 
-folder="$work/data/toetsrace"
-play_briefly
-cmp -s "$prefix/libexec/toetsrace/toetsrace" "$folder/toetsrace" || fail "no game in the folder"
-cmp -s "$prefix/share/toetsrace/bonuslijst.txt" "$folder/bonuslijst.txt" || fail "no bonus list"
-[ -f "$folder/highscores.txt" ] || fail "no highscores.txt"
-[ -f "$folder/woordenlijst.txt" ] || fail "no word list"
+# Width, height and colour type from a PNG's header: type 6 is RGB with alpha.
+png_header() { od -An -tu1 -j16 -N10 "$1" | awk '{ print $3 * 256 + $4, $7 * 256 + $8, $10 }'; }
+for size in 16 22 24 32 48 64 128 256; do
+    icon="$usr/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    [ -f "$icon" ] || fail "no $size px icon"
+    [ "$(png_header "$icon")" = "$size $size 6" ] || fail "the $size px icon is $(png_header "$icon")"
+done
+grep -q '<svg' "$usr/share/icons/hicolor/scalable/apps/$id.svg" || fail "no scalable icon"
 
-# The player's table and lists survive an upgrade; the executable is replaced.
-printf 'not really enciphered\r\n' >"$folder/highscores.txt"
-cp "$folder/highscores.txt" "$work/highscores.before"
-printf 'mijnwoord\r\n' >"$folder/woordenlijst.txt"
-printf '\n' >>"$prefix/libexec/toetsrace/toetsrace"   # a new build of the game
-play_briefly
-cmp -s "$prefix/libexec/toetsrace/toetsrace" "$folder/toetsrace" || fail "the game was not upgraded"
-cmp -s "$work/highscores.before" "$folder/highscores.txt" || fail "the highscores changed"
-grep -q mijnwoord "$folder/woordenlijst.txt" || fail "the player's word list was replaced"
+# What a software centre sees: compose must accept the component and cache its icons.
+if appstreamcli compose --help >/dev/null 2>&1; then
+    appstreamcli compose --no-net --prefix="$prefix" --result-root="$work/catalog" \
+        --origin=toetsrace "$root" >"$work/compose.log" 2>&1 || { cat "$work/compose.log"; fail "compose"; }
+    catalog=$(zcat "$work/catalog/${prefix#/}/share/swcatalog/xml/toetsrace.xml.gz")
+    grep -q "<id>$id</id>" <<<"$catalog" || { cat "$work/compose.log"; fail "compose left the game out of the catalogue"; }
+    [ -f "$work/catalog/${prefix#/}/share/swcatalog/icons/toetsrace/128x128/$id.png" ] ||
+        fail "compose cached no 128 px icon"
+else
+    echo "appstreamcli compose is not installed (Debian appstream-compose): not composed" >&2
+fi
+
+for page in "$usr/share/man/man6/toetsrace.6" "$usr/share/man/nl/man6/toetsrace.6"; do
+    grep -q '^\.TH TOETSRACE 6 ' "$page" || fail "no manual page $page"
+done
+
+# The installed game starts and keeps running until it is stopped; its home and data
+# folder are the test's own.
+mkdir -p "$work/home"
+status=0
+(cd "$work" && HOME="$work/home" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=offscreen \
+    timeout 3 "$root$games/toetsrace" >"$work/game.log" 2>&1) || status=$?
+[ "$status" -eq 124 ] || { cat "$work/game.log"; fail "the game ended by itself (status $status)"; }
 echo "install: ok"
