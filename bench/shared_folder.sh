@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Four copies of the game save 50 highscores each into one folder at the same time; counts
 # the entries in the file afterwards (all 200 must be there) and the time per save.
 set -euo pipefail

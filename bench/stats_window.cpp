@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long the "Statistieken" window takes to open with a long history. Fills
 // statistieken.sqlite in the given folder with that many games of about twenty words each,
 // through the store's own per-word transactions, unless it holds games already; then opens

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # How long the "Statistieken" window takes to open with 10,000 games stored. Target: under
 # 150 ms. Fills a fresh database first (about 200,000 words, each in its own transaction).
 set -euo pipefail

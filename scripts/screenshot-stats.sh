@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Screenshots of the "Statistieken" window beside the game under Xvfb: without history and
 # with some, at scale 1 and 2, to look at for anything clipped or overlapping.
 # Usage: scripts/screenshot-stats.sh <output folder>   (after scripts/build.sh)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Every text of the statistics that the player sees, in Windows-1252 as the controls take

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The game keeps its files beside its executable whatever that folder is called: here a
 # folder named "café" in Latin-1, not valid UTF-8, with the working directory elsewhere.
 # Usage: folder_name_test.sh <build folder>

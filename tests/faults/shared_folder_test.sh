@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Several copies of the game save highscores into one folder at the same time, as a class
 # sharing the game on a network drive would: every entry any of them wrote must be in the
 # file afterwards, and no lock or temporary file may be left behind.

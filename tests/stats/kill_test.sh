@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Kills a game that plays word after word with SIGKILL at random moments, many times over.
 # Afterwards the statistics must hold every word the game had finished before the kill,
 # at most the one word in play beside them, and each word whole with its game's figures.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Plays the real main window with real statistics as fast as it can, word after word, so
 // that the kill test can stop it at any moment; and reads back what the database holds.
 //
