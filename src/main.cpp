@@ -6,12 +6,40 @@
 #include "ui/application.h"
 
 #include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+constexpr const char* kStatisticsOption = "--statistieken";
+constexpr const char* kUsage =
+    "Gebruik: toetsrace [--statistieken]\r\n"
+    "Met --statistieken opent Toetsrace ook het venster met je typstatistieken.";
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Ties the windows to the desktop entry: the Wayland app id and the X11 window class.
+    QGuiApplication::setDesktopFileName(QStringLiteral("nl.toetsrace.Toetsrace"));
+    QCoreApplication::setApplicationName(QStringLiteral("nl.toetsrace.Toetsrace"));
     ui::Application toolkit;
+
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const bool openStatistics = arguments == QStringList{QString::fromLatin1(kStatisticsOption)};
+    if (!arguments.isEmpty() && !openStatistics) {
+        std::fprintf(stderr, "Gebruik: toetsrace [--statistieken]\n");
+        toolkit.context().dialogs.msgBox(kUsage, base::kCritical);
+        return 2;
+    }
+
     stats::TypingStatistics statistics(toolkit.context().programFile("statistieken.sqlite"));
     toolkit.context().statistics = &statistics;
     Form1 form(toolkit.context());
+    if (openStatistics) {
+        // Once the main window stands, beside it.
+        QTimer::singleShot(0, &form, [&] { statistics.showWindow(form); });
+    }
     return toolkit.run(form);
 }

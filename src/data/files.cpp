@@ -329,4 +329,11 @@ void createEmptyFileIfMissing(const QString& path) {
     }
 }
 
+void copyFileIfMissing(const QString& from, const QString& to) {
+    const FileLock lock(to);
+    if (fileKind(to) == FileKind::Missing) {
+        saveWholeFile(to, readWholeFile(from));
+    }
+}
+
 }  // namespace data

@@ -88,7 +88,11 @@ private:
     QLockFile lock_;
 };
 
-// Creates a file empty, unless one appeared meanwhile. Throws FileError.
+// Creates a file empty, unless there is one; under the file's lock, so that several copies
+// of the game doing this at once each find it done. Throws FileError.
 void createEmptyFileIfMissing(const QString& path);
+
+// Copies a file where none is yet, the same way. Throws FileError.
+void copyFileIfMissing(const QString& from, const QString& to);
 
 }  // namespace data

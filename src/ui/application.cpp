@@ -3,6 +3,8 @@
 
 #include "ui/application.h"
 
+#include "ui/gamefolder.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
@@ -60,6 +62,9 @@ Application::Application() : context_{dialogs_, random_, executableFolder(), end
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/toetsrace/icon.png")));
     loadDutchQtTexts();
+    // A folder that cannot be made ready is told in a message box: started from the desktop's
+    // menu, the player sees no terminal.
+    context_.guard([this] { context_.programDir = gameFolder(); });
 }
 
 int Application::run(Form& mainWindow) {

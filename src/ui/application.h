@@ -22,7 +22,8 @@ bool loadDutchQtTexts();
 QString executableFolder();
 
 // The production world of a running game: Qt's modal boxes, the clock-seeded random
-// source, the executable's folder, and an end that leaves at once with nothing saved.
+// source, the game's folder (see gamefolder.h), and an end that leaves at once with
+// nothing saved.
 class Application {
 public:
     Application();

@@ -22,7 +22,7 @@ def find_game():
         desktop = Atspi.get_desktop(0)
         for i in range(desktop.get_child_count()):
             app = desktop.get_child_at_index(i)
-            if app is not None and app.get_name() == "toetsrace" and app.get_child_count():
+            if app is not None and app.get_name() == "nl.toetsrace.Toetsrace" and app.get_child_count():
                 return app
         time.sleep(0.1)
     sys.exit("FAIL: the game is not on the accessibility bus")

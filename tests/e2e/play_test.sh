@@ -45,7 +45,7 @@ printf 'kat\r\nkat\r\nkat\r\n' >"$folder/woordenlijst.txt"
 printf 'bonuswoord\r\n' >"$folder/bonuslijst.txt"
 
 start_game() {
-    (cd "$folder" && exec ./toetsrace >>"$work/game.log" 2>&1) &
+    (cd "$folder" && exec ./toetsrace "$@" >>"$work/game.log" 2>&1) &
     game=$!
     pids+=("$game")
 }
@@ -54,11 +54,13 @@ start_game() {
 # id. A loaded 2-core machine now and then refuses an X client its connection; that is
 # the test bed, not the game, so such a start is tried again.
 start_game_showing() {
+    local title=$1
+    shift
     for attempt in 1 2 3; do
         : >"$work/game.log"
-        start_game
+        start_game "$@"
         for _ in $(seq 150); do
-            window=$(find_window "$1") && return 0
+            window=$(find_window "$title") && return 0
             kill -0 "$game" 2>/dev/null || break
             sleep 0.1
         done
@@ -68,7 +70,7 @@ start_game_showing() {
         echo "attempt $attempt: the X server refused the game its connection; starting it again" >&2
         wait "$game" 2>/dev/null || true
     done
-    fail "no window '$1'"
+    fail "no window '$title'"
 }
 
 # The visible window of the game whose title is exactly $1, if there is one.
@@ -155,4 +157,25 @@ about=$(wait_window 'About ToetsRace')
 key "$about" Return
 wait_gone 'About ToetsRace'
 kill -0 "$game" || fail "the game ended"
+
+# The window belongs to its desktop entry.
+wm_class=$(xprop -id "$main" WM_CLASS)
+[[ "$wm_class" == *'"nl.toetsrace.Toetsrace"' ]] || fail "WM_CLASS is $wm_class"
+stop_own "$game"
+wait "$game" 2>/dev/null || true
+
+# The one argument: the statistics window opens beside the game.
+start_game_showing 'ToetsRace 0.27' --statistieken
+wait_window Statistieken >/dev/null
+stop_own "$game"
+wait "$game" 2>/dev/null || true
+
+# Any other argument is refused in a message box, for a player who started it from a menu.
+start_game_showing ToetsRace --help
+key "$window" Return
+for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+status=0
+wait "$game" || status=$?
+[ "$status" -eq 2 ] || fail "an unknown argument ended with status $status"
+grep -q 'Gebruik: toetsrace \[--statistieken\]' "$work/game.log" || fail "no usage line"
 echo "e2e (scale $scale): ok, score $score"

@@ -63,11 +63,38 @@ for page in "$usr/share/man/man6/toetsrace.6" "$usr/share/man/nl/man6/toetsrace.
     grep -q '^\.TH TOETSRACE 6 ' "$page" || fail "no manual page $page"
 done
 
-# The installed game starts and keeps running until it is stopped; its home and data
-# folder are the test's own.
+# The installed game starts and keeps running until it is stopped (timeout's status 124):
+# on first use it plays at once, from a folder of the player's own.
+play_briefly() {  # <home> <XDG_DATA_HOME or "">
+    local status=0
+    (cd "$work" && HOME="$1" XDG_DATA_HOME="$2" QT_QPA_PLATFORM=offscreen \
+        timeout 3 "$root$games/toetsrace" >>"$work/game.log" 2>&1) || status=$?
+    [ "$status" -eq 124 ] || { cat "$work/game.log"; fail "the game ended by itself (status $status)"; }
+}
+player_files() { (cd "$1" && ls -A | sort | tr '\n' ' '); }
+expected="bonuslijst.txt highscores.txt woordenlijst.txt "
+
+# Three starts at once on first use: none fails, and the folder is made ready once.
 mkdir -p "$work/home"
-status=0
-(cd "$work" && HOME="$work/home" XDG_DATA_HOME="$work/data" QT_QPA_PLATFORM=offscreen \
-    timeout 3 "$root$games/toetsrace" >"$work/game.log" 2>&1) || status=$?
-[ "$status" -eq 124 ] || { cat "$work/game.log"; fail "the game ended by itself (status $status)"; }
+touch "$work/installed"
+for copy in 1 2 3; do play_briefly "$work/home" "$work/data" & done
+wait
+folder="$work/data/toetsrace"
+[ "$(player_files "$folder")" = "$expected" ] || fail "the player's folder holds: $(player_files "$folder")"
+cmp -s "$root$lists/bonuslijst.txt" "$folder/bonuslijst.txt" || fail "no default bonus list"
+[ ! -s "$folder/highscores.txt" ] || fail "the first highscores.txt is not empty"
+[ -z "$(find "$root" -newer "$work/installed")" ] || fail "the game wrote into its installation"
+
+# The player's own files stay as they are at the next start.
+printf 'mijnwoord\r\n' >"$folder/woordenlijst.txt"
+cp "$folder/bonuslijst.txt" "$work/bonus.before"
+play_briefly "$work/home" "$work/data"
+grep -q mijnwoord "$folder/woordenlijst.txt" || fail "the player's word list was replaced"
+cmp -s "$work/bonus.before" "$folder/bonuslijst.txt" || fail "the bonus list changed"
+
+# A relative XDG_DATA_HOME is ignored: ~/.local/share it is.
+play_briefly "$work/home" "relatief/pad"
+[ "$(player_files "$work/home/.local/share/toetsrace")" = "$expected" ] ||
+    fail "a relative XDG_DATA_HOME was not ignored"
+[ ! -e "$work/relatief" ] || fail "the game used a relative XDG_DATA_HOME"
 echo "install: ok"

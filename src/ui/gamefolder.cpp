@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/gamefolder.h"
+
+#include "data/files.h"
+#include "data/highscores.h"
+#include "data/wordfile.h"
+#include "ui/application.h"
+
+#include <QDir>
+
+namespace ui {
+
+namespace {
+
+bool holdsBothWordLists(const QString& folder) {
+    const QDir dir(folder);
+    return data::fileKind(dir.filePath(QString::fromLatin1(data::kWordFile))) ==
+               data::FileKind::Regular &&
+           data::fileKind(dir.filePath(QString::fromLatin1(data::kBonusFile))) ==
+               data::FileKind::Regular;
+}
+
+}  // namespace
+
+QString installedWordLists(const QString& executableFolder) {
+    // Seen from the executable, so that a staged or moved installation is one too.
+    const QString beside = QDir::cleanPath(
+        QDir(executableFolder).filePath(QStringLiteral(TOETSRACE_DATADIR_FROM_GAMESDIR)));
+    if (holdsBothWordLists(beside)) {
+        return beside;
+    }
+    const QString installed = QStringLiteral(TOETSRACE_DATADIR);
+    if (QDir::cleanPath(executableFolder) == QStringLiteral(TOETSRACE_GAMESDIR) &&
+        holdsBothWordLists(installed)) {
+        return installed;
+    }
+    return {};
+}
+
+QString playerFolder(const QProcessEnvironment& environment) {
+    QString dataHome = environment.value(QStringLiteral("XDG_DATA_HOME"));
+    if (dataHome.isEmpty() || QDir::isRelativePath(dataHome)) {
+        QString home = environment.value(QStringLiteral("HOME"));
+        if (home.isEmpty() || QDir::isRelativePath(home)) {
+            home = QDir::homePath();
+        }
+        dataHome = QDir(home).filePath(QStringLiteral(".local/share"));
+    }
+    return QDir(dataHome).filePath(QStringLiteral("toetsrace"));
+}
+
+void preparePlayerFolder(const QString& folder, const QString& wordLists) {
+    if (!QDir().mkpath(folder)) {
+        throw data::FileError(folder, data::FileError::Action::Save,
+                              "de map kan niet worden aangemaakt");
+    }
+    const QDir from(wordLists);
+    const QDir to(folder);
+    for (const char* list : {data::kWordFile, data::kBonusFile}) {
+        data::copyFileIfMissing(from.filePath(QString::fromLatin1(list)),
+                                to.filePath(QString::fromLatin1(list)));
+    }
+    data::createEmptyFileIfMissing(to.filePath(QString::fromLatin1(data::kHighscoreFile)));
+}
+
+QString gameFolder() {
+    const QString executable = executableFolder();
+    const QString wordLists = installedWordLists(executable);
+    if (wordLists.isEmpty()) {
+        return executable;
+    }
+    const QString folder = playerFolder(QProcessEnvironment::systemEnvironment());
+    preparePlayerFolder(folder, wordLists);
+    // The word lists are read by their bare names, from the folder the game is started in.
+    if (!QDir::setCurrent(folder)) {
+        throw data::FileError(folder, data::FileError::Action::Read,
+                              "de map kan niet worden geopend");
+    }
+    return folder;
+}
+
+}  // namespace ui
