@@ -4,8 +4,8 @@
 #include "stats/window.h"
 
 #include "base/text.h"
-#include "stats/accessibility.h"
 #include "stats/stats_texts.h"
+#include "ui/accessibility.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -69,7 +69,10 @@ QPoint placeBeside(const QRect& other, const QSize& size, const QRect& screen) {
 }  // namespace
 
 StatisticsWindow::StatisticsWindow(Store& store) : QWidget(nullptr, Qt::Window), store_(store) {
-    installAccessibleRoles();
+    // What screen readers call the window and its pictures: a window, a chart, a graphic.
+    ui::assignAccessibleRole("stats::StatisticsWindow", QAccessible::Window);
+    ui::assignAccessibleRole("stats::ProgressChart", QAccessible::Chart);
+    ui::assignAccessibleRole("stats::KeyboardView", QAccessible::Graphic);
     setObjectName(QStringLiteral("Statistieken"));
     setWindowTitle(base::toQString(stats_texts::kCaption));
     setFixedSize(kWidth, kHeight);

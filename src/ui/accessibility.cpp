@@ -3,8 +3,8 @@
 
 #include "ui/accessibility.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
+#include <QHash>
 #include <QWidget>
 
 #include <mutex>
@@ -13,22 +13,28 @@ namespace ui {
 
 namespace {
 
+// Every class with a role of its own. The windows are asked as "ui::Form", the class
+// below theirs, and are a dialog or a window as their frame is.
+QHash<QString, QAccessible::Role>& roles() {
+    static QHash<QString, QAccessible::Role> table{
+        {QStringLiteral("ui::Label"), QAccessible::StaticText},
+        {QStringLiteral("ui::Line"), QAccessible::Graphic},
+        {QStringLiteral("ui::Form"), QAccessible::Window},
+    };
+    return table;
+}
+
 QAccessibleInterface* roleOf(const QString& className, QObject* object) {
     if (object == nullptr || !object->isWidgetType()) {
         return nullptr;
     }
+    const auto role = roles().constFind(className);
+    if (role == roles().constEnd()) {
+        return nullptr;
+    }
     auto* widget = static_cast<QWidget*>(object);
-    if (className == QLatin1String("ui::Label")) {
-        return new QAccessibleWidget(widget, QAccessible::StaticText);
-    }
-    if (className == QLatin1String("ui::Line")) {
-        return new QAccessibleWidget(widget, QAccessible::Graphic);
-    }
-    if (className == QLatin1String("ui::Form")) {
-        const bool dialog = widget->windowType() == Qt::Dialog;
-        return new QAccessibleWidget(widget, dialog ? QAccessible::Dialog : QAccessible::Window);
-    }
-    return nullptr;
+    const bool dialog = *role == QAccessible::Window && widget->windowType() == Qt::Dialog;
+    return new QAccessibleWidget(widget, dialog ? QAccessible::Dialog : *role);
 }
 
 }  // namespace
@@ -36,6 +42,11 @@ QAccessibleInterface* roleOf(const QString& className, QObject* object) {
 void installAccessibleRoles() {
     static std::once_flag installed;
     std::call_once(installed, [] { QAccessible::installFactory(roleOf); });
+}
+
+void assignAccessibleRole(const char* className, QAccessible::Role role) {
+    installAccessibleRoles();
+    roles().insert(QString::fromLatin1(className), role);
 }
 
 }  // namespace ui
