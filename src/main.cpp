@@ -31,6 +31,8 @@ int main(int argc, char* argv[]) {
     if (!arguments.isEmpty() && !openStatistics) {
         std::fprintf(stderr, "Gebruik: toetsrace [--statistieken]\n");
         toolkit.context().dialogs.msgBox(kUsage, base::kCritical);
+        // Ends at once, as every end of the game does.
+        toolkit.context().endProgram(2);
         return 2;
     }
 
