@@ -9,6 +9,7 @@
 #include "ui/application.h"
 
 #include <QDir>
+#include <QProcessEnvironment>
 
 namespace ui {
 
@@ -22,8 +23,8 @@ bool holdsBothWordLists(const QString& folder) {
                data::FileKind::Regular;
 }
 
-}  // namespace
-
+// The folder of the installation's default word lists, seen from the executable's folder;
+// empty for a copy of the executable on its own.
 QString installedWordLists(const QString& executableFolder) {
     // Seen from the executable, so that a staged or moved installation is one too.
     const QString beside = QDir::cleanPath(
@@ -39,6 +40,8 @@ QString installedWordLists(const QString& executableFolder) {
     return {};
 }
 
+// $XDG_DATA_HOME/toetsrace; a relative XDG_DATA_HOME is ignored, as the XDG base
+// directories rule, for ~/.local/share.
 QString playerFolder(const QProcessEnvironment& environment) {
     QString dataHome = environment.value(QStringLiteral("XDG_DATA_HOME"));
     if (dataHome.isEmpty() || QDir::isRelativePath(dataHome)) {
@@ -51,6 +54,9 @@ QString playerFolder(const QProcessEnvironment& environment) {
     return QDir(dataHome).filePath(QStringLiteral("toetsrace"));
 }
 
+// Makes the player's folder ready: created, with the default word lists copied in and an
+// empty highscore table where they are missing, so the first start plays at once. Several
+// starts at once each find it ready; nothing the player has there is touched.
 void preparePlayerFolder(const QString& folder, const QString& wordLists) {
     if (!QDir().mkpath(folder)) {
         throw data::FileError(folder, data::FileError::Action::Save,
@@ -64,6 +70,8 @@ void preparePlayerFolder(const QString& folder, const QString& wordLists) {
     }
     data::createEmptyFileIfMissing(to.filePath(QString::fromLatin1(data::kHighscoreFile)));
 }
+
+}  // namespace
 
 QString gameFolder() {
     const QString executable = executableFolder();
