@@ -4,12 +4,12 @@
 #include "data/files.h"
 
 #include "base/text.h"
+#include "data/filelock.h"
+#include "data/sharing.h"
 
-#include <QDateTime>
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -28,54 +28,9 @@ namespace {
 constexpr std::string_view kTemporaryMark = ".toetsrace-";
 constexpr std::size_t kRandomCharacters = 6;
 
-// How long a save waits for another copy of the game to finish its own, and how often it
-// looks again meanwhile.
-constexpr int kLockWaitMs = 10000;
-constexpr int kLockRetryMs = 100;
-constexpr qint64 kEmptyLockStaleMs = 1000;
-
 std::string bytesOf(const QString& path) {
     const QByteArray bytes = QFile::encodeName(path);
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-// The cause of a failed system call, in Dutch, with the system's own words after it.
-std::string causeOf(const char* what, int error) {
-    const char* cause = what;
-    switch (error) {
-        case ENOSPC:
-        case EDQUOT:
-            cause = "te weinig schijfruimte of systeembronnen";
-            break;
-        case EACCES:
-        case EPERM:
-            cause = "geen toegang";
-            break;
-        case EROFS:
-            cause = "de schijf is alleen-lezen";
-            break;
-        case EFBIG:
-            cause = "het bestand zou te groot worden";
-            break;
-        default:
-            break;
-    }
-    return std::string(cause) + " (" +
-           base::toBytesLossy(QString::fromLocal8Bit(std::strerror(error))) + ")";
-}
-
-std::string notRegular(mode_t mode) {
-    const char* kind = "iets anders";
-    if (S_ISDIR(mode)) {
-        kind = "een map";
-    } else if (S_ISFIFO(mode)) {
-        kind = "een FIFO (named pipe)";
-    } else if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        kind = "een apparaat";
-    } else if (S_ISSOCK(mode)) {
-        kind = "een socket";
-    }
-    return std::string("het is geen gewoon bestand, maar ") + kind;
 }
 
 std::string tooLarge(std::size_t size, std::size_t limit) {
@@ -107,28 +62,12 @@ std::string targetOf(const std::string& path) {
     return path;
 }
 
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
 std::string nameOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-mode_t newFileMode() {
-    // The umask can only be read by setting it; the game runs this on its one thread.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// Removes what earlier saves of `target` left behind when they were killed.
-void removeStaleTemporaries(const std::string& target) {
+void removeTemporariesOf(const std::string& target) {
     const std::string folder = folderOf(target);
     const std::string prefix = nameOf(target) + std::string(kTemporaryMark);
     DIR* dir = ::opendir(folder.c_str());
@@ -161,7 +100,56 @@ ssize_t readSome(const QString& path, int fd, char* buffer, std::size_t size) {
 FileError::FileError(const QString& path, Action action, const std::string& cause, Reason reason)
     : std::runtime_error(cause), path_(path), action_(action), reason_(reason) {}
 
+std::string causeOf(const char* what, int error) {
+    const char* cause = what;
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+            cause = "te weinig schijfruimte of systeembronnen";
+            break;
+        case EACCES:
+        case EPERM:
+            cause = "geen toegang";
+            break;
+        case EROFS:
+            cause = "de schijf is alleen-lezen";
+            break;
+        case EFBIG:
+            cause = "het bestand zou te groot worden";
+            break;
+        default:
+            break;
+    }
+    return std::string(cause) + " (" +
+           base::toBytesLossy(QString::fromLocal8Bit(std::strerror(error))) + ")";
+}
+
+std::string kindOf(unsigned mode) {
+    if (S_ISLNK(mode)) {
+        return "een koppeling (symbolic link)";
+    }
+    if (S_ISDIR(mode)) {
+        return "een map";
+    }
+    if (S_ISFIFO(mode)) {
+        return "een FIFO (named pipe)";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "een apparaat";
+    }
+    return S_ISSOCK(mode) ? "een socket" : "iets anders";
+}
+
+std::string notRegular(unsigned mode) {
+    return "het is geen gewoon bestand, maar " + kindOf(mode);
+}
+
 FileKind fileKind(const QString& path) {
+    try {
+        refuseForeignLink(path, FileError::Action::Read);
+    } catch (const FileError&) {
+        return FileKind::Other;
+    }
     struct stat status {};
     if (::stat(bytesOf(path).c_str(), &status) != 0) {
         return errno == ENOENT || errno == ENOTDIR ? FileKind::Missing : FileKind::Other;
@@ -169,10 +157,40 @@ FileKind fileKind(const QString& path) {
     return S_ISREG(status.st_mode) ? FileKind::Regular : FileKind::Other;
 }
 
-std::string readWholeFile(const QString& path, std::size_t limit) {
+namespace {
+
+// Reads what a file announces, then whatever it grew by meanwhile. A network client may
+// announce the size an older version had and read no further; sizeAsStored asks first.
+std::string readAsAnnounced(const QString& path, int fd, std::size_t size, std::size_t limit) {
+    std::string bytes(size, '\0');
+    std::size_t got = 0;
+    while (got < size) {
+        const ssize_t n = readSome(path, fd, bytes.data() + got, size - got);
+        if (n == 0) {
+            break;
+        }
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    char chunk[65536];
+    while (const ssize_t n = readSome(path, fd, chunk, sizeof chunk)) {
+        if (bytes.size() + static_cast<std::size_t>(n) > limit) {
+            throw FileError(path, FileError::Action::Read, tooLarge(bytes.size() + n, limit),
+                            FileError::Reason::TooLarge);
+        }
+        bytes.append(chunk, static_cast<std::size_t>(n));
+    }
+    return bytes;
+}
+
+std::optional<std::string> readFile(const QString& path, std::size_t limit, bool missingIsEmpty) {
+    refuseForeignLink(path, FileError::Action::Read);
     // Not blocking: opening a FIFO would otherwise wait for a writer for ever.
     const int fd = ::open(bytesOf(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
+        if (missingIsEmpty && errno == ENOENT) {
+            return std::nullopt;
+        }
         throw FileError(path, FileError::Action::Read, causeOf("openen mislukt", errno));
     }
     struct Closer {
@@ -187,34 +205,27 @@ std::string readWholeFile(const QString& path, std::size_t limit) {
         throw FileError(path, FileError::Action::Read, notRegular(status.st_mode),
                         FileError::Reason::NotRegularFile);
     }
-    const auto size = static_cast<std::size_t>(status.st_size);
+    const auto size = static_cast<std::size_t>(sizeAsStored(fd, status));
     if (size > limit) {
         throw FileError(path, FileError::Action::Read, tooLarge(size, limit),
                         FileError::Reason::TooLarge);
     }
-    std::string bytes(size, '\0');
-    std::size_t got = 0;
-    while (got < size) {
-        const ssize_t n = readSome(path, fd, bytes.data() + got, size - got);
-        if (n == 0) {
-            break;
-        }
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-    // Whatever a file that grew meanwhile holds beyond the size it announced.
-    char chunk[65536];
-    while (const ssize_t n = readSome(path, fd, chunk, sizeof chunk)) {
-        if (bytes.size() + static_cast<std::size_t>(n) > limit) {
-            throw FileError(path, FileError::Action::Read, tooLarge(bytes.size() + n, limit),
-                            FileError::Reason::TooLarge);
-        }
-        bytes.append(chunk, static_cast<std::size_t>(n));
-    }
-    return bytes;
+    return readAsAnnounced(path, fd, size, limit);
 }
 
-AtomicWriter::AtomicWriter(const QString& path) : path_(path), target_(targetOf(bytesOf(path))) {
+}  // namespace
+
+std::string readWholeFile(const QString& path, std::size_t limit) {
+    return *readFile(path, limit, false);
+}
+
+std::optional<std::string> readWholeFileIfAny(const QString& path, std::size_t limit) {
+    return readFile(path, limit, true);
+}
+
+AtomicWriter::AtomicWriter(const QString& path) : path_(path) {
+    refuseForeignLink(path, FileError::Action::Save);
+    target_ = targetOf(bytesOf(path));
     struct stat old {};
     const bool replacing = ::stat(target_.c_str(), &old) == 0;
     if (replacing && !S_ISREG(old.st_mode)) {
@@ -229,11 +240,15 @@ AtomicWriter::AtomicWriter(const QString& path) : path_(path), target_(targetOf(
         fail("aanmaken mislukt", error);
     }
     // The owner first: changing it may clear the set-id bits of the mode.
-    if (replacing && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
-        if (::fchown(fd_, old.st_uid, old.st_gid) != 0) {
-            // Not allowed to give the file away: keep at least the group, if that may be.
-            (void)::fchown(fd_, static_cast<uid_t>(-1), old.st_gid);
-        }
+    if (replacing && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) &&
+        ::fchown(fd_, old.st_uid, old.st_gid) != 0 &&
+        ::fchown(fd_, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        // Not allowed to give the file away, nor its group: the file becomes this user's.
+        errno = 0;
+    }
+    struct stat folder {};
+    if (!replacing && ::stat(folderOf(target_).c_str(), &folder) == 0) {
+        takeFolderGroup(fd_, folder);
     }
     if (::fchmod(fd_, replacing ? old.st_mode & 07777 : newFileMode()) != 0) {
         fail("rechten zetten mislukt", errno);
@@ -268,6 +283,22 @@ void AtomicWriter::write(std::string_view bytes) {
 }
 
 void AtomicWriter::commit() {
+    flush();
+    replace();
+}
+
+bool AtomicWriter::commit(FileLock& lock) {
+    flush();
+    // As late as can be: a holder stopped for a while finds out here, before it replaces
+    // what others saved meanwhile.
+    if (!lock.confirm()) {
+        return false;
+    }
+    replace();
+    return true;
+}
+
+void AtomicWriter::flush() {
     if (::fsync(fd_) != 0) {
         fail("schrijven mislukt", errno);
     }
@@ -276,6 +307,9 @@ void AtomicWriter::commit() {
     if (::close(fd) != 0) {
         fail("schrijven mislukt", errno);
     }
+}
+
+void AtomicWriter::replace() {
     if (::rename(temporary_.c_str(), target_.c_str()) != 0) {
         fail("vervangen mislukt", errno);
     }
@@ -292,34 +326,28 @@ void AtomicWriter::fail(const char* what, int error) {
     throw FileError(path_, FileError::Action::Save, causeOf(what, error));
 }
 
+bool replaceWhileHolding(FileLock& lock, const QString& path,
+                         const std::function<void(AtomicWriter&)>& fill) {
+    try {
+        AtomicWriter writer(path);
+        fill(writer);
+        return writer.commit(lock);
+    } catch (const FileError&) {
+        if (!lock.confirm()) {
+            return false;
+        }
+        throw;
+    }
+}
+
 void saveWholeFile(const QString& path, std::string_view bytes) {
     AtomicWriter writer(path);
     writer.write(bytes);
     writer.commit();
 }
 
-FileLock::FileLock(const QString& path) : lock_(path + QStringLiteral(".lock")) {
-    QDeadlineTimer deadline(kLockWaitMs);
-    while (!lock_.tryLock(kLockRetryMs)) {
-        if (lock_.error() != QLockFile::LockFailedError) {
-            // The lock file itself cannot be made (a full disk, a folder without write
-            // access): the save goes ahead alone, so that its own failure names the cause.
-            return;
-        }
-        if (deadline.hasExpired()) {
-            throw FileError(path, FileError::Action::Save,
-                            "een ander venster van Toetsrace houdt het bezet");
-        }
-        // A holder killed between making the lock file and writing its name in it leaves
-        // an empty lock, which QLockFile would trust for its whole stale time. Writing the
-        // name follows the making at once, so an empty lock a moment old is stale.
-        const QFileInfo lockFile(path + QStringLiteral(".lock"));
-        if (lockFile.exists() && lockFile.size() == 0 &&
-            lockFile.lastModified().msecsTo(QDateTime::currentDateTime()) > kEmptyLockStaleMs) {
-            lock_.removeStaleLockFile();
-        }
-    }
-    removeStaleTemporaries(targetOf(bytesOf(path)));
+void removeStaleTemporaries(const QString& path) {
+    removeTemporariesOf(targetOf(bytesOf(path)));
 }
 
 void createEmptyFileIfMissing(const QString& path) {

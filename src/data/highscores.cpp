@@ -4,6 +4,7 @@
 #include "data/highscores.h"
 
 #include "data/cipher.h"
+#include "data/filelock.h"
 
 namespace data {
 
@@ -20,31 +21,74 @@ std::string highscoreFileBytes(const base::ListItems& table) {
     return EncryptString(highscorePlainText(table), kHighscoreKey) + "\r\n";
 }
 
-bool saveHighscoreChange(const QString& path, base::ListItems& table,
-                         const HighscoreChange& change) {
-    const FileLock lock(path);
-    table.clear();
-    if (fileKind(path) != FileKind::Missing) {
-        for (const std::string& entry : readHighscoreFile(path)) {
-            table.addItem(entry);
-        }
-    }
+namespace {
+
+enum class Outcome { Changed, Unchanged, TooLarge };
+
+Outcome apply(base::ListItems& table, const HighscoreChange& change) {
     if (change.kind == HighscoreChange::Kind::Add) {
         if (highscorePlainText(table).size() + change.entry.size() + 2 > kLargestHighscoreText) {
-            return false;
+            return Outcome::TooLarge;
         }
         table.addItem(change.entry);
-    } else {
-        for (int i = 0; i < table.count(); ++i) {
-            if (table.item(i) == change.entry) {
-                table.removeItem(i);
-                break;
-            }
+        return Outcome::Changed;
+    }
+    for (int i = 0; i < table.count(); ++i) {
+        if (table.item(i) == change.entry) {
+            table.removeItem(i);
+            return Outcome::Changed;
         }
     }
-    // The whole content is ready before the file is touched.
-    saveWholeFile(path, highscoreFileBytes(table));
-    return true;
+    return Outcome::Unchanged;
+}
+
+bool saveInto(const QString& path, base::ListItems& table,
+              const std::vector<HighscoreChange>& changes, const LockTimes& times) {
+    bool fits = true;
+    withLock(path, times, [&](FileLock& lock) {
+        table.clear();
+        if (const auto stored = readWholeFileIfAny(path, kLargestHighscoreFile)) {
+            for (const std::string& entry : highscoreEntries(*stored)) {
+                table.addItem(entry);
+            }
+        }
+        fits = true;
+        bool changed = false;
+        for (const HighscoreChange& change : changes) {
+            const Outcome outcome = apply(table, change);
+            fits = fits && outcome != Outcome::TooLarge;
+            changed = changed || outcome == Outcome::Changed;
+        }
+        // The whole content is ready before the file is touched.
+        const std::string bytes = changed ? highscoreFileBytes(table) : std::string();
+        return !changed ||
+               replaceWhileHolding(lock, path, [&](AtomicWriter& writer) { writer.write(bytes); });
+    });
+    return fits;
+}
+
+}  // namespace
+
+void applyHighscoreChange(base::ListItems& table, const HighscoreChange& change) {
+    apply(table, change);
+}
+
+bool saveHighscoreChanges(const QString& path, base::ListItems& table,
+                          const std::vector<HighscoreChange>& changes, const LockTimes& times) {
+    std::vector<std::string> shown;
+    for (int i = 0; i < table.count(); ++i) {
+        shown.emplace_back(table.item(i));
+    }
+    try {
+        return saveInto(path, table, changes, times);
+    } catch (...) {
+        // The window keeps showing what it showed.
+        table.clear();
+        for (const std::string& entry : shown) {
+            table.addItem(entry);
+        }
+        throw;
+    }
 }
 
 std::vector<std::string> readHighscoreFile(const QString& path) {

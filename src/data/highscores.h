@@ -5,6 +5,7 @@
 
 #include "base/listitems.h"
 #include "data/cipher.h"
+#include "data/filelock.h"
 #include "data/files.h"
 
 #include <QString>
@@ -39,14 +40,19 @@ struct HighscoreChange {
     std::string entry;
 };
 
-// Applies one window's change to the table as it is stored now, under the file's lock: the
-// file is read afresh, the change applied and the result written back, so that no entry
-// another copy of the game added is lost and an entry deleted stays deleted. `table` then
-// shows what is stored. Returns false, and writes nothing, when an added entry would make
-// the table too large for the cipher. Throws FileError; the stored file then stays as it
-// was.
-bool saveHighscoreChange(const QString& path, base::ListItems& table,
-                         const HighscoreChange& change);
+// Applies a window's changes to the table as it is stored now, in order, under the file's
+// lock: the file is read afresh, the changes applied and the result written back, so that
+// no entry another copy of the game added is lost and an entry deleted stays deleted.
+// `table` then shows what is stored; after a failure, what it showed before. An added
+// entry that would make the table too large for the cipher is left out, and the result is
+// false. Throws FileError; the stored file then stays as it was. Busy, LockUnusable and
+// ForeignLink (see files.h) leave it to the window to try again later.
+bool saveHighscoreChanges(const QString& path, base::ListItems& table,
+                          const std::vector<HighscoreChange>& changes, const LockTimes& times = {});
+
+// The change made to the table in memory only, as the window shows it while it waits to be
+// saved.
+void applyHighscoreChange(base::ListItems& table, const HighscoreChange& change);
 
 // The entries of a stored highscore file, read with the reading rule below. A file too
 // large for the cipher is refused from its size. Throws FileError.

@@ -3,10 +3,12 @@
 
 #include "data/wordfile.h"
 
+#include "data/filelock.h"
 #include "data/files.h"
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <limits>
 
 #include <unistd.h>
@@ -77,29 +79,71 @@ void dropBlankFirstEntry(base::ListItems& list) {
     }
 }
 
-void writeWordListFile(const QString& path, const base::ListItems& list) {
-    const FileLock lock(path);
-    AtomicWriter writer(path);
+namespace {
+
+// The file's bytes for a list, handed out in chunks: every entry followed by CR LF, then one
+// more CR LF. Stops early when `take` says so.
+void wordListChunks(const base::ListItems& list,
+                    const std::function<bool(std::string_view)>& take) {
     std::string chunk;
     constexpr std::size_t kChunk = 1 << 16;
     chunk.reserve(kChunk);
     for (int i = 0; i < list.count(); ++i) {
         const std::string_view entry = list.item(i);
         if (chunk.size() + entry.size() + 2 > kChunk) {
-            writer.write(chunk);
+            if (!take(chunk)) {
+                return;
+            }
             chunk.clear();
         }
         if (entry.size() + 2 > kChunk) {
-            writer.write(entry);
-            writer.write("\r\n");
+            if (!take(entry) || !take("\r\n")) {
+                return;
+            }
             continue;
         }
         chunk.append(entry);
         chunk.append("\r\n");
     }
     chunk.append("\r\n");
-    writer.write(chunk);
-    writer.commit();
+    take(chunk);
+}
+
+bool holdsAlready(const QString& path, const base::ListItems& list) {
+    if (fileKind(path) != FileKind::Regular) {
+        return false;
+    }
+    const std::optional<std::string> stored = readWholeFileIfAny(path, largestWordFile());
+    if (!stored) {
+        return false;
+    }
+    std::string_view rest = *stored;
+    bool same = true;
+    wordListChunks(list, [&](std::string_view chunk) {
+        same = rest.starts_with(chunk);
+        rest.remove_prefix(same ? chunk.size() : 0);
+        return same;
+    });
+    return same && rest.empty();
+}
+
+}  // namespace
+
+bool writeWordListFile(const QString& path, const base::ListItems& list, const LockTimes& times) {
+    // Players who share a folder each start the game there: a file that holds these very
+    // bytes is left as it is, whoever owns it.
+    if (holdsAlready(path, list)) {
+        return false;
+    }
+    withLock(path, times, [&](FileLock& lock) {
+        return replaceWhileHolding(lock, path, [&](AtomicWriter& writer) {
+            wordListChunks(list, [&](std::string_view chunk) {
+                writer.write(chunk);
+                return true;
+            });
+        });
+    });
+    return true;
 }
 
 }  // namespace data

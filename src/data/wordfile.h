@@ -4,6 +4,7 @@
 #pragma once
 
 #include "base/listitems.h"
+#include "data/filelock.h"
 
 #include <QString>
 
@@ -33,7 +34,9 @@ void loadWordFile(const QString& path, base::ListItems& list);
 void dropBlankFirstEntry(base::ListItems& list);
 
 // Every entry followed by CR LF, then one more CR LF, written atomically under the file's
-// lock. Throws FileError; the stored file then stays as it was.
-void writeWordListFile(const QString& path, const base::ListItems& list);
+// lock, unless the file holds exactly these bytes already. Returns whether it wrote. Throws
+// FileError; the stored file then stays as it was.
+bool writeWordListFile(const QString& path, const base::ListItems& list,
+                       const LockTimes& times = {});
 
 }  // namespace data
