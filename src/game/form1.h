@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Form2;
 class frmAbout;
@@ -145,6 +146,8 @@ public:
     std::int16_t savedSpeed = 0;  // speed when the bonus level started
     std::int32_t nextBonusAt = 0;
     std::string playerName;
+    // Highscore changes that another copy of the game kept from the file so far, in order.
+    std::vector<data::HighscoreChange> unsavedHighscores;
 
     // The memory-mode window, created the first time it is opened and kept while hidden.
     std::unique_ptr<Form2> memoryWindow;
@@ -167,6 +170,7 @@ private:
 
     // form1_startup.cpp
     void readHighscores();
+    void writeWordList();
 
     // form1_wordrun.cpp
     bool drawWord();

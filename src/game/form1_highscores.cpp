@@ -61,8 +61,26 @@ void Form1::hiscorelist_DblClick() {
 }
 
 // Another copy of the game may share the folder: the change goes into the table as it is
-// stored now, and the list shows the result.
+// stored now, and the list shows the result. While another copy holds the file too long,
+// the change waits in the list, the player may try again at once, and the game goes on;
+// a change that waits goes along with the next save.
 bool Form1::SaveHighscores(const data::HighscoreChange& change) {
-    return data::saveHighscoreChange(ctx.programFile(data::kHighscoreFile), hiscorelist.items(),
-                                     change);
+    unsavedHighscores.push_back(change);
+    for (;;) {
+        try {
+            const bool fits = data::saveHighscoreChanges(ctx.programFile(data::kHighscoreFile),
+                                                         hiscorelist.items(), unsavedHighscores);
+            unsavedHighscores.clear();
+            return fits;
+        } catch (const data::FileError& error) {
+            if (!ui::canSaveLater(error)) {
+                throw;
+            }
+            if (ctx.dialogs.msgBox(ui::saveLaterQuestion(error, form1_texts::kHighscoreWaits),
+                                   base::kYesNo | base::kExclamation) != base::kYes) {
+                data::applyHighscoreChange(hiscorelist.items(), change);
+                return true;
+            }
+        }
+    }
 }

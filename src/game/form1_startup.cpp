@@ -46,7 +46,27 @@ void Form1::Form_Load() {
     if (!woordenlijst.items().holdsAWord()) {
         throw base::Failure(form1_texts::kNoWords);
     }
-    data::writeWordListFile(ctx.programFile(data::kWordFile), woordenlijst.items());
+    writeWordList();
+}
+
+// Written back only where its bytes change. When another copy of the game holds it too
+// long, the player may try again; the game starts either way.
+void Form1::writeWordList() {
+    for (;;) {
+        try {
+            data::writeWordListFile(ctx.programFile(data::kWordFile), woordenlijst.items());
+            return;
+        } catch (const data::FileError& error) {
+            if (error.reason() != data::FileError::Reason::Busy &&
+                error.reason() != data::FileError::Reason::LockUnusable) {
+                throw;
+            }
+            if (ctx.dialogs.msgBox(ui::saveLaterQuestion(error, form1_texts::kWordListWaits),
+                                   base::kYesNo | base::kExclamation) != base::kYes) {
+                return;
+            }
+        }
+    }
 }
 
 // The reading rule of the highscore file: decipher its whole text and add every line that

@@ -49,6 +49,12 @@ inline constexpr const char* kNameWithLineBreak =
 inline constexpr const char* kNameNotStorable =
     "Je naam bevat een teken dat Toetsrace niet kan bewaren. Gebruik letters, cijfers en "
     "leestekens van West-Europese talen. Er is niets aan de highscores toegevoegd.";
+// After a save that has to wait: what becomes of the change meanwhile.
+inline constexpr const char* kHighscoreWaits =
+    "Er is niets verloren: je wijziging staat in de lijst en Toetsrace slaat hem op zodra het "
+    "lukt, ook bij de volgende keer dat je een highscore schrijft of verwijdert.";
+inline constexpr const char* kWordListWaits =
+    "Er is niets verloren: Toetsrace speelt met de woordenlijst zoals die is.";
 inline constexpr const char* kTableFull =
     "De highscorelijst is vol: deze score past er niet meer bij. Verwijder eerst een oude "
     "score (dubbelklik erop). Er is niets aan de highscores toegevoegd.";

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 
 #include <new>
+#include <utility>
 
 namespace ui {
 
@@ -58,18 +59,39 @@ QString Context::programFile(const char* name) const {
     return QDir(programDir).filePath(QString::fromLatin1(name));
 }
 
-std::string fileErrorMessage(const data::FileError& error) {
+namespace {
+
+// The file's name and its folder; a folder reached through a handle (see executableFolder)
+// is named by what it is.
+std::pair<std::string, std::string> placeOf(const data::FileError& error) {
     const QFileInfo where(error.path());
-    // A folder reached through a handle (see executableFolder) is named by what it is.
     QString folder = where.absolutePath();
     if (folder.startsWith(QLatin1String("/proc/self/fd/"))) {
         folder = QFileInfo(folder).symLinkTarget();
     }
+    return {base::toBytesLossy(where.fileName()), base::toBytesLossy(folder)};
+}
+
+}  // namespace
+
+std::string fileErrorMessage(const data::FileError& error) {
+    const auto [file, folder] = placeOf(error);
     const char* verb =
         error.action() == data::FileError::Action::Save ? " niet opslaan in " : " niet lezen uit ";
-    return "Toetsrace kan " + base::toBytesLossy(where.fileName()) + verb +
-           base::toBytesLossy(folder) + ": " + error.what() +
+    return "Toetsrace kan " + file + verb + folder + ": " + error.what() +
            ". Het bestand is niet veranderd. Toetsrace sluit nu af.";
+}
+
+bool canSaveLater(const data::FileError& error) {
+    using Reason = data::FileError::Reason;
+    return error.reason() == Reason::Busy || error.reason() == Reason::LockUnusable ||
+           error.reason() == Reason::ForeignLink;
+}
+
+std::string saveLaterQuestion(const data::FileError& error, std::string_view meanwhile) {
+    const auto [file, folder] = placeOf(error);
+    return "Toetsrace kan " + file + " nu niet opslaan in " + folder + ": " + error.what() +
+           ".\r\n" + std::string(meanwhile) + "\r\nNog een keer proberen?";
 }
 
 }  // namespace ui

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace ui {
 
@@ -40,5 +41,15 @@ struct Context {
 // The player's message for a file that failed: which file, in which folder, and why; and
 // that the stored file was left as it was.
 std::string fileErrorMessage(const data::FileError& error);
+
+// Whether a save that failed this way (while saving, or reading the file afresh for it)
+// may be tried again while the game goes on: another
+// copy of the game holds the file's lock, something that is no lock file stands where the
+// lock goes, or the file is a link that someone else planted.
+bool canSaveLater(const data::FileError& error);
+
+// The question for such a save: which file cannot be saved now, in which folder, and why;
+// then `meanwhile` (what becomes of the change), and whether to try again now.
+std::string saveLaterQuestion(const data::FileError& error, std::string_view meanwhile);
 
 }  // namespace ui

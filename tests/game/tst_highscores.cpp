@@ -27,6 +27,7 @@ private slots:
     void largestTableIsWrittenAndReadBackWhole();
     void failedWriteEndsTheGameAndKeepsTheOldFile();
     void windowsSharingAFolderKeepEachOthersChanges();
+    void aSaveKeptFromTheFileWaitsInTheListAndTheGameGoesOn();
 };
 
 namespace {
@@ -310,6 +311,41 @@ void HighscoresTest::windowsSharingAFolderKeepEachOthersChanges() {
     QVERIFY(a.sandbox.dialogs.calls.size() == 5u && a.sandbox.dialogs.unexpected == 0);
     QCOMPARE(QDir(a.sandbox.programDir()).entryList(QDir::Files),
              (QStringList{"bonuslijst.txt", "highscores.txt", "woordenlijst.txt"}));
+}
+
+// Something where the lock goes (here a folder; another PC's live lock the same way, after
+// waiting): the player is asked, the game goes on, and the change goes along with the next
+// save that can be made.
+void HighscoresTest::aSaveKeptFromTheFileWaitsInTheListAndTheGameGoesOn() {
+    Game game;
+    writeScore(game, "100", "Anna");
+    game.startWord();
+    const QString lock = game.sandbox.inProgram("highscores.txt") + ".lock";
+    QVERIFY(QDir().mkdir(lock));
+    game.sandbox.dialogs.answer(base::kNo);
+    writeScore(game, "200", "Bob");
+    const auto& asked = game.sandbox.dialogs.calls.back();
+    QCOMPARE(asked.style, base::kYesNo | base::kExclamation);
+    QCOMPARE(asked.text,
+             "Toetsrace kan highscores.txt nu niet opslaan in " +
+                 game.sandbox.programDir().toStdString() +
+                 ": highscores.txt.lock is geen slotbestand maar een map; haal het weg, dan kan "
+                 "Toetsrace weer opslaan.\r\nEr is niets verloren: je wijziging staat in de lijst "
+                 "en Toetsrace slaat hem op zodra het lukt, ook bij de volgende keer dat je een "
+                 "highscore schrijft of verwijdert.\r\nNog een keer proberen?");
+    QCOMPARE(table(game), (std::vector<std::string>{"100, Anna", "200, Bob"}));
+    QCOMPARE(stored(game), testing::highscoreFileFor("100, Anna\r\n"));
+    QVERIFY(game.sandbox.ends.empty());
+    QVERIFY(game->Timer1.enabled());
+
+    // Trying again once it is gone saves the waiting entry with the new one.
+    game.sandbox.dialogs.answer(base::kYes);
+    game.sandbox.dialogs.whileNextBoxOpen([&] { QDir().rmdir(lock); });
+    writeScore(game, "300", "Carl");
+    QCOMPARE(stored(game), testing::highscoreFileFor("100, Anna\r\n200, Bob\r\n300, Carl\r\n"));
+    QCOMPARE(table(game), (std::vector<std::string>{"100, Anna", "200, Bob", "300, Carl"}));
+    QVERIFY(game->unsavedHighscores.empty());
+    QCOMPARE(game.sandbox.dialogs.unexpected, 0);
 }
 
 QTEST_MAIN(HighscoresTest)

@@ -25,6 +25,7 @@ private slots:
     void gameStateAndWindowAfterStartUp();
     void wordListWrittenBackIsByteExactAndIdempotent();
     void wordListInAnotherOrderComesBackSorted();
+    void aWordListKeptFromItsFileStillStartsTheGame();
     void wordListWithoutBlankLineKeepsEveryWord();
     void entriesIcuIgnoresDoNotGrowTheBlankLines();
     void listsComeFromTheWorkingDirectory();
@@ -218,6 +219,26 @@ void StartupTest::wordListInAnotherOrderComesBackSorted() {
     QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")),
              std::string("hond\r\nkat\r\n\r\n"));
     QCOMPARE(form.aantalw.caption(), std::string("3"));
+}
+
+// Another copy of the game holds it (here: a folder where its lock goes): the player may try
+// again, and the game starts either way with the list as it is.
+void StartupTest::aWordListKeptFromItsFileStillStartsTheGame() {
+    Sandbox sandbox;
+    sandbox.prepareGame({"kat", "hond", ""});
+    QVERIFY(QDir().mkdir(sandbox.inProgram("woordenlijst.txt") + ".lock"));
+    sandbox.dialogs.answer(base::kYes);
+    sandbox.dialogs.answer(base::kNo);
+    Form1 form(sandbox.context);
+    QVERIFY(!sandbox.load(form));
+    QCOMPARE(sandbox.dialogs.calls.size(), 2u);
+    QCOMPARE(sandbox.dialogs.calls[1].style, base::kYesNo | base::kExclamation);
+    QVERIFY(sandbox.dialogs.calls[1].text.ends_with(
+        "Er is niets verloren: Toetsrace speelt met de woordenlijst zoals die is.\r\nNog een "
+        "keer proberen?"));
+    QCOMPARE(sandbox.readFile(sandbox.inProgram("woordenlijst.txt")),
+             std::string("kat\r\nhond\r\n\r\n"));
+    QCOMPARE(entriesOf(form.woordenlijst.items()), (std::vector<std::string>{"hond", "kat"}));
 }
 
 void StartupTest::wordListWithoutBlankLineKeepsEveryWord() {
