@@ -4,6 +4,7 @@
 #include "game/form1.h"
 #include "stats/typingstatistics.h"
 #include "ui/application.h"
+#include "ui/gamefolder.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -36,7 +37,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    stats::TypingStatistics statistics(toolkit.context().programFile("statistieken.sqlite"));
+    stats::TypingStatistics statistics(ui::statisticsFile(toolkit.context().programDir));
     toolkit.context().statistics = &statistics;
     Form1 form(toolkit.context());
     if (openStatistics) {

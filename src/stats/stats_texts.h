@@ -12,6 +12,13 @@ inline constexpr const char* kCaption = "Statistieken";
 inline constexpr const char* kRecording =
     "Toetsrace houdt bij hoe je typt, vanaf het eerste woord van elk spel. Je statistieken "
     "staan in statistieken.sqlite, naast highscores.txt.";
+// Where the game's folder is shared, or on a network drive: the path follows.
+inline constexpr const char* kRecordingSharedFolder =
+    "Toetsrace houdt bij hoe je typt, vanaf het eerste woord van elk spel. Anderen kunnen in "
+    "de map van het spel schrijven; je statistieken staan daarom alleen voor jou in ";
+inline constexpr const char* kRecordingNetworkFolder =
+    "Toetsrace houdt bij hoe je typt, vanaf het eerste woord van elk spel. De map van het "
+    "spel staat op een netwerkschijf; je statistieken staan daarom in ";
 inline constexpr const char* kRecordingOff = "De statistieken staan uit: ";
 inline constexpr const char* kPlayGoesOn =
     " Het spel gaat gewoon door; statistieken.sqlite is niet veranderd.";

@@ -4,6 +4,7 @@
 #include "stats/store.h"
 
 #include "base/text.h"
+#include "data/sharing.h"
 #include "stats/schema.h"
 #include "stats/stats_texts.h"
 
@@ -265,8 +266,9 @@ struct Store::Statements {
     QSqlQuery insertGame, updateGame, insertWord, countTrouble, countKey, insertVisit, updateVisit;
 };
 
-Store::Store(QString path)
+Store::Store(QString path, bool onNetwork)
     : path_(std::move(path)),
+      onNetwork_(onNetwork),
       connection_(QStringLiteral("toetsrace-statistieken-%1")
                       .arg(reinterpret_cast<quintptr>(this), 0, 16)) {}
 
@@ -294,9 +296,27 @@ bool Store::ready() {
     return open_ || open();
 }
 
+// SQLite follows links and opens whatever stands at its files' names: a FIFO would stall
+// the game, a device or a file reached through someone else's link would be written.
+QString Store::refusal() const {
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        const QString file = path_ + QLatin1String(suffix);
+        const std::string refusal = data::refusalOf(file);
+        if (!refusal.empty()) {
+            return QFileInfo(file).fileName() + QStringLiteral(": ") + base::toQString(refusal) +
+                   QLatin1Char('.');
+        }
+    }
+    return {};
+}
+
 bool Store::open() {
     if (!QSqlDatabase::isDriverAvailable(driverName())) {
         stop(text(stats_texts::kNoDriver));
+        return false;
+    }
+    if (const QString refused = refusal(); !refused.isEmpty()) {
+        stop(refused);
         return false;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(driverName(), connection_);
@@ -329,7 +349,8 @@ bool Store::open() {
     }
     QSqlQuery query(db);
     // A kill loses nothing committed; a commit waits for no disk.
-    if (!query.exec(QStringLiteral("PRAGMA journal_mode = WAL")) ||
+    if (!query.exec(onNetwork_ ? QStringLiteral("PRAGMA journal_mode = DELETE")
+                               : QStringLiteral("PRAGMA journal_mode = WAL")) ||
         !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")) ||
         !query.exec(QStringLiteral("PRAGMA foreign_keys = ON"))) {
         return stopFor(query.lastError());
@@ -448,7 +469,8 @@ Summary Store::summary() {
 // What a stopped store can still show: a connection that cannot write, to a file of the
 // current version, closed again at once.
 std::optional<Summary> Store::readOnly() {
-    if (!QSqlDatabase::isDriverAvailable(driverName()) || !QFileInfo::exists(path_)) {
+    if (!QSqlDatabase::isDriverAvailable(driverName()) || !QFileInfo::exists(path_) ||
+        !refusal().isEmpty()) {
         return std::nullopt;
     }
     const QString name = connection_ + QStringLiteral("-lezen");

@@ -60,7 +60,9 @@ struct Summary {
 // the file again, and failure() says why, in Dutch.
 class Store {
 public:
-    explicit Store(QString path);
+    // On a network file system the store keeps no write-ahead log: that needs memory
+    // shared between processes, which the network does not give.
+    explicit Store(QString path, bool onNetwork = false);
     ~Store();
     Store(const Store&) = delete;
     Store& operator=(const Store&) = delete;
@@ -88,12 +90,14 @@ private:
 
     bool ready();
     bool open();
+    QString refusal() const;
     void close();
     bool stopFor(const QSqlError& error);
     bool commitOrStop();
     std::optional<Summary> readOnly();
 
     QString path_;
+    bool onNetwork_;
     QString connection_;
     QString failure_;
     bool open_ = false;

@@ -11,8 +11,32 @@
 
 namespace stats {
 
+namespace {
+
+std::string keptWhere(const ui::StatisticsFile& file) {
+    using Place = ui::StatisticsFile::Place;
+    const std::string path = base::toBytesLossy(file.path);
+    switch (file.place) {
+        case Place::OwnForSharedFolder:
+            return stats_texts::kRecordingSharedFolder + path + ".";
+        case Place::OwnForNetworkFolder:
+            return stats_texts::kRecordingNetworkFolder + path + ".";
+        case Place::GameFolder:
+            break;
+    }
+    return stats_texts::kRecording;
+}
+
+}  // namespace
+
 TypingStatistics::TypingStatistics(QString databasePath, Clock* clock)
-    : store_(std::move(databasePath)), recorder_(store_, clock ? *clock : systemClock_) {}
+    : TypingStatistics({std::move(databasePath), ui::StatisticsFile::Place::GameFolder, false},
+                       clock) {}
+
+TypingStatistics::TypingStatistics(const ui::StatisticsFile& file, Clock* clock)
+    : keptWhere_(keptWhere(file)),
+      store_(file.path, file.onNetwork),
+      recorder_(store_, clock ? *clock : systemClock_) {}
 
 TypingStatistics::~TypingStatistics() = default;
 
@@ -75,7 +99,7 @@ void TypingStatistics::memoryVisitEnded() noexcept {
 void TypingStatistics::showWindow(QWidget& beside) noexcept {
     safely([&] {
         if (!window_) {
-            window_ = std::make_unique<StatisticsWindow>(store_);
+            window_ = std::make_unique<StatisticsWindow>(store_, keptWhere_);
         }
         window_->showBeside(beside);
     });

@@ -6,11 +6,13 @@
 #include "stats/clock.h"
 #include "stats/recorder.h"
 #include "stats/store.h"
+#include "ui/gamefolder.h"
 #include "ui/statistics.h"
 
 #include <QString>
 
 #include <memory>
+#include <string>
 
 namespace stats {
 
@@ -23,6 +25,8 @@ class TypingStatistics final : public ui::Statistics {
 public:
     // `databasePath` is statistieken.sqlite in the program folder.
     explicit TypingStatistics(QString databasePath, Clock* clock = nullptr);
+    // Kept where the game chose, and the window says where and why.
+    explicit TypingStatistics(const ui::StatisticsFile& file, Clock* clock = nullptr);
     ~TypingStatistics() override;
 
     void wordShown(std::string_view word, bool bonus) noexcept override;
@@ -44,6 +48,7 @@ private:
     void markWindowStale() noexcept;
 
     SystemClock systemClock_;
+    std::string keptWhere_;  // what the window says of where the statistics are kept
     Store store_;
     Recorder recorder_;
     std::unique_ptr<StatisticsWindow> window_;

@@ -68,7 +68,8 @@ QPoint placeBeside(const QRect& other, const QSize& size, const QRect& screen) {
 
 }  // namespace
 
-StatisticsWindow::StatisticsWindow(Store& store) : QWidget(nullptr, Qt::Window), store_(store) {
+StatisticsWindow::StatisticsWindow(Store& store, std::string keptWhere)
+    : QWidget(nullptr, Qt::Window), store_(store), keptWhere_(std::move(keptWhere)) {
     // What screen readers call the window and its pictures: a window, a chart, a graphic.
     ui::assignAccessibleRole("stats::StatisticsWindow", QAccessible::Window);
     ui::assignAccessibleRole("stats::ProgressChart", QAccessible::Chart);
@@ -86,7 +87,7 @@ StatisticsWindow::StatisticsWindow(Store& store) : QWidget(nullptr, Qt::Window),
 
 void StatisticsWindow::layOut() {
     using namespace stats_texts;
-    status.setup(pixels(8, 6, 704, 30), kRecording);
+    status.setup(pixels(8, 6, 704, 30), keptWhere_);
     empty.setup(pixels(80, 150, 560, 200), kEmpty, kEmptyFont, ui::Align::Centre);
 
     lastGame.setup(pixels(8, 42, 290, 120), kLastGame);
@@ -157,7 +158,7 @@ void StatisticsWindow::changeEvent(QEvent* event) {
 void StatisticsWindow::present(const Summary& summary) {
     using namespace stats_texts;
     status.setCaption(store_.failed() ? kRecordingOff + bytes(store_.failure()) + kPlayGoesOn
-                                      : std::string(kRecording));
+                                      : keptWhere_);
     const bool history = !summary.empty();
     empty.setCaption(store_.failed() ? kNothingToShow : kEmpty);
     empty.setVisible(!history);

@@ -11,6 +11,8 @@
 #include <QTableWidget>
 #include <QWidget>
 
+#include <string>
+
 namespace stats {
 
 // A caption and, beside it, the figure it names.
@@ -31,7 +33,8 @@ struct Figure {
 class StatisticsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit StatisticsWindow(Store& store);
+    // `keptWhere` tells the player what is recorded and where it is kept.
+    StatisticsWindow(Store& store, std::string keptWhere);
 
     // Brings the window up to date and shows it beside `other`, or in front where it is.
     void showBeside(QWidget& other);
@@ -78,6 +81,7 @@ private:
     void showTroublesome(const std::vector<Summary::Trouble>& words);
 
     Store& store_;
+    std::string keptWhere_;
     bool stale_ = true;
 };
 

@@ -5,11 +5,15 @@
 
 #include "data/files.h"
 #include "data/highscores.h"
+#include "data/sharing.h"
 #include "data/wordfile.h"
 #include "ui/application.h"
 
 #include <QDir>
+#include <QFile>
 #include <QProcessEnvironment>
+
+#include <sys/stat.h>
 
 namespace ui {
 
@@ -87,6 +91,26 @@ QString gameFolder() {
                               "de map kan niet worden geopend");
     }
     return folder;
+}
+
+StatisticsFile statisticsFile(const QString& gameFolder) {
+    const QString beside = QDir(gameFolder).filePath(QString::fromLatin1(kStatisticsFile));
+    struct stat folder {};
+    const bool shared = ::stat(QFile::encodeName(gameFolder).constData(), &folder) == 0 &&
+                        data::othersCanWrite(folder);
+    const bool network = data::onNetworkFileSystem(gameFolder);
+    const QString own = playerFolder(QProcessEnvironment::systemEnvironment());
+    if ((!shared && !network) || QDir(own) == QDir(gameFolder)) {
+        return {beside, StatisticsFile::Place::GameFolder, network};
+    }
+    // Nobody else's to read: made for this player alone.
+    if (!QDir(own).exists() && QDir().mkpath(own)) {
+        QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    return {QDir(own).filePath(QString::fromLatin1(kStatisticsFile)),
+            shared ? StatisticsFile::Place::OwnForSharedFolder
+                   : StatisticsFile::Place::OwnForNetworkFolder,
+            data::onNetworkFileSystem(own)};
 }
 
 }  // namespace ui

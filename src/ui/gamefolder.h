@@ -15,4 +15,17 @@ namespace ui {
 // game. Throws data::FileError.
 QString gameFolder();
 
+inline constexpr const char* kStatisticsFile = "statistieken.sqlite";
+
+// Where the player's typing statistics are kept. They are the player's alone and need
+// memory shared between the processes that use them, which no network file system
+// gives: beside the highscores in a game folder that only this player writes, on a local
+// disk; else in the player's own data folder ($XDG_DATA_HOME/toetsrace).
+struct StatisticsFile {
+    QString path;
+    enum class Place { GameFolder, OwnForSharedFolder, OwnForNetworkFolder } place;
+    bool onNetwork;  // where it ends up: a player whose own folder is on the network
+};
+StatisticsFile statisticsFile(const QString& gameFolder);
+
 }  // namespace ui

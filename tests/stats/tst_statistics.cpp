@@ -12,6 +12,9 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <optional>
 
 using testing::Game;
@@ -197,6 +200,14 @@ void StatisticsTest::brokenDatabaseLeavesPlayAndFileUntouched_data() {
                             << "in gebruik";
     QTest::newRow("disk full") << "full"
                                << "kan niet schrijven";
+    // Never opened: a FIFO would stall the game, a device would be written.
+    QTest::newRow("a FIFO") << "fifo"
+                            << "statistieken.sqlite: het is geen gewoon bestand, maar een FIFO";
+    QTest::newRow("a FIFO as its log")
+        << "fifo-wal"
+        << "statistieken.sqlite-wal: het is geen gewoon bestand, maar een FIFO";
+    QTest::newRow("a link to a device") << "device"
+                                        << "het is geen gewoon bestand, maar een apparaat";
 }
 
 void StatisticsTest::brokenDatabaseLeavesPlayAndFileUntouched() {
@@ -211,6 +222,10 @@ void StatisticsTest::brokenDatabaseLeavesPlayAndFileUntouched() {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("SQLite format 3\0 maar verder niets", 34);
+    } else if (fault == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
+    } else if (fault == "device") {
+        QCOMPARE(::symlink("/dev/null", QFile::encodeName(path).constData()), 0);
     } else if (fault != "none") {
         // A database of the current version with a memory visit in it.
         stats::Store store(path);
@@ -222,7 +237,11 @@ void StatisticsTest::brokenDatabaseLeavesPlayAndFileUntouched() {
         QVERIFY(other.exec(fault == "newer" ? QStringLiteral("PRAGMA user_version = 99")
                                             : QStringLiteral("PRAGMA user_version = 0")));
     }
-    const QByteArray before = bytesOf(path);
+    if (fault == "fifo-wal") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path + "-wal").constData(), 0644), 0);
+    }
+    const bool regular = fault != "fifo" && fault != "device";
+    const QByteArray before = regular ? bytesOf(path) : QByteArray();
     std::optional<Connection> holder;
     if (fault == "locked") {
         holder.emplace(path, QStringLiteral("holder"));
@@ -244,7 +263,7 @@ void StatisticsTest::brokenDatabaseLeavesPlayAndFileUntouched() {
              qPrintable(statistics.store().failure()));
     QCOMPARE(statistics.store().failed(), fault != "none");
     if (fault != "none") {
-        QCOMPARE(bytesOf(path), before);
+        QCOMPARE(regular ? bytesOf(path) : QByteArray(), before);
         QVERIFY(base::toQString(statistics.window()->status.caption()).contains(reason));
         QCOMPARE(testing::unfittedTexts(*statistics.window()), QStringList());
     }
