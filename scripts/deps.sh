@@ -13,7 +13,7 @@ for group in "$@"; do
                           libqt6sql6-sqlite libicu-dev fonts-freefont-ttf qt6-translations-l10n) ;;
         test) packages+=(xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
                        appstream-compose dpkg-dev debhelper lintian git dbus at-spi2-core
-                       python3-gi gir1.2-atspi-2.0) ;;
+                       python3-gi gir1.2-atspi-2.0 sshfs openssh-server openssh-client passwd) ;;
         bench) packages+=(wdutch locales time xvfb) ;;
         fuzz) packages+=(clang libclang-rt-14-dev) ;;
         *) echo "deps.sh: unknown group '$group'" >&2; exit 2 ;;
