@@ -350,16 +350,34 @@ void removeStaleTemporaries(const QString& path) {
     removeTemporariesOf(targetOf(bytesOf(path)));
 }
 
+namespace {
+
+// Missing as the server says: a network client may still show a file gone, never the
+// other way round, but opening asks the server itself.
+bool surelyMissing(const QString& path) {
+    if (fileKind(path) != FileKind::Missing) {
+        return false;
+    }
+    const int fd = ::open(bytesOf(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return false;
+    }
+    return errno == ENOENT;
+}
+
+}  // namespace
+
 void createEmptyFileIfMissing(const QString& path) {
     const FileLock lock(path);
-    if (fileKind(path) == FileKind::Missing) {
+    if (surelyMissing(path)) {
         saveWholeFile(path, {});
     }
 }
 
 void copyFileIfMissing(const QString& from, const QString& to) {
     const FileLock lock(to);
-    if (fileKind(to) == FileKind::Missing) {
+    if (surelyMissing(to)) {
         saveWholeFile(to, readWholeFile(from));
     }
 }
