@@ -182,8 +182,9 @@ bool holderEnded(const Fields& holder) {
         field("pidns") != pidNamespace()) {
         return false;
     }
+    const std::string pidText = field("pid");
     char* end = nullptr;
-    const long pid = std::strtol(field("pid").c_str(), &end, 10);
+    const long pid = std::strtol(pidText.c_str(), &end, 10);
     if (pid <= 0 || *end != '\0') {
         return false;
     }

@@ -146,8 +146,8 @@ bool readGames(QSqlDatabase& db, Summary& summary, QSqlError& error) {
         bests.score = std::max(bests.score, game.score);
         bests.level = std::max(bests.level, game.level);
         if (game.keystrokes > 0) {
-            const Summary::Point point{game.started, wordsPerMinute(game.characters, game.activeMs),
-                                       accuracyPercent(game.correct, game.keystrokes)};
+            const Summary::Point point{bests.games, game.started, wordsPerMinute(game.characters, game.activeMs),
+                                       accuracyPercent(game.correct, game.keystrokes), 1};
             summary.progress.push_back(point);
             bests.wordsPerMinute = std::max(bests.wordsPerMinute, point.wordsPerMinute);
             bests.accuracy = std::max(bests.accuracy, point.accuracy);

@@ -28,12 +28,16 @@ struct Summary {
         int longestSequence = 0;  // memory mode
     } bests;
 
-    // Each game with keystrokes, oldest first.
+    // The games with keystrokes in the order played, oldest first; past kMostPoints games,
+    // runs of consecutive games drawn as one point each, their figures averaged.
     struct Point {
-        qint64 started = 0;
+        qint64 number = 0;   // the game's number in the order played (the run's last game)
+        qint64 started = 0;  // milliseconds since 1970, UTC (of the run's last game)
         double wordsPerMinute = 0;
         double accuracy = 0;
+        int games = 1;  // how many games the point stands for
     };
+    static constexpr int kMostPoints = 250;
     std::vector<Point> progress;
 
     // The ten words missed or mistyped most, most first.
