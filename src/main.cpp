@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QWindow>
 
 #include <cstdio>
 
@@ -41,8 +42,17 @@ int main(int argc, char* argv[]) {
     toolkit.context().statistics = &statistics;
     Form1 form(toolkit.context());
     if (openStatistics) {
-        // Once the main window stands, beside it.
-        QTimer::singleShot(0, &form, [&] { statistics.showWindow(form); });
+        // Once the window manager has placed the main window, apart from it.
+        auto* waiting = new QTimer(&form);
+        QObject::connect(waiting, &QTimer::timeout, &form, [&form, &statistics, waiting] {
+            const QWindow* shown = form.windowHandle();
+            if (!shown || !shown->isExposed()) {
+                return;
+            }
+            waiting->deleteLater();
+            statistics.showWindow(form, form.keptFree());
+        });
+        waiting->start(50);
     }
     return toolkit.run(form);
 }

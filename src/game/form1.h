@@ -60,6 +60,8 @@ public:
 
     // form1_startup.cpp
     void Form_Load() override;
+    // The lane where the words run, and everything below it: the typing box, the buttons.
+    QRect keptFree() const override { return {0, snel.y(), width(), height() - snel.y()}; }
 
     // form1_wordrun.cpp
     void Command1_Click();  // Start Level: draws the next word and sets it running

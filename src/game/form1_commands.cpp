@@ -10,6 +10,11 @@
 // then; each clears the box, which runs the change handler again on the empty text.
 void Form1::runTypedCommands() {
     using namespace form1_texts;
+    for (const char* command : {kSpeedCommand, kPauseCommand, kGodCommand, kDebugCommand}) {
+        if (invoer.textIs(command)) {
+            ctx.statistics->commandTyped();
+        }
+    }
     if (invoer.textIs(kSpeedCommand)) {
         speed = base::checkedAdd(speed, rules::kSpeedCommandStep, "de snelheid");
         invoer.setText("");
@@ -17,6 +22,7 @@ void Form1::runTypedCommands() {
     if (invoer.textIs(kPauseCommand)) {
         const bool pausing = Timer1.enabled();
         Timer1.setEnabled(!pausing);
+        ctx.statistics->paused(pausing);
         invoer.setMaxLength(pausing ? rules::kPausedMaxLength : 0);
         invoer.setText("");
     }

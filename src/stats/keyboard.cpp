@@ -88,7 +88,7 @@ void KeyboardView::setKeys(const std::vector<Summary::Key>& keys) {
 
 double KeyboardView::errorRate(QChar key) const {
     const auto found = tallies_.find(key.unicode());
-    if (found == tallies_.end() || found->second.attempts == 0) {
+    if (found == tallies_.end() || found->second.attempts < kColourAttempts) {
         return -1;
     }
     return static_cast<double>(found->second.errors) / found->second.attempts;
@@ -98,7 +98,7 @@ double KeyboardView::errorRate(QChar key) const {
 void KeyboardView::describe() {
     std::vector<std::pair<double, QChar>> worst;
     for (const auto& [key, tally] : tallies_) {
-        if (tally.errors > 0) {
+        if (tally.errors > 0 && errorRate(QChar(key)) >= 0) {
             worst.emplace_back(errorRate(QChar(key)), QChar(key));
         }
     }

@@ -18,14 +18,16 @@ namespace stats {
 QChar keyOf(QChar character);
 
 // A picture of a QWERTY keyboard, each key coloured by how often it was typed wrong when
-// it was due: green for seldom, red for one time in five or more, grey for never due.
+// it was due: green for seldom, red for one time in five or more, grey until it was due
+// often enough to tell.
 class KeyboardView : public QWidget {
     Q_OBJECT
 public:
     explicit KeyboardView(QWidget* parent);
 
     void setKeys(const std::vector<Summary::Key>& keys);
-    // Errors per attempt of a key of the picture; negative when it was never due.
+    // Errors per attempt of a key of the picture; negative until it was due
+    // kColourAttempts times.
     double errorRate(QChar key) const;
 
 protected:

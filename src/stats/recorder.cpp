@@ -10,17 +10,36 @@
 
 namespace stats {
 
+namespace {
+
+// The Windows-1252 code of a character, or -1 where it has none.
+int codeOf(QChar character) {
+    const auto& table = base::windows1252Table();
+    const auto found = std::find(table.begin(), table.end(), character.unicode());
+    return found == table.end() ? -1 : static_cast<int>(found - table.begin());
+}
+
+}  // namespace
+
+void Recorder::openGame() {
+    game_ = GameRecord{};
+    game_.started = clock_.wallMs();
+    gameOpen_ = true;
+}
+
 void Recorder::wordShown(std::string_view word, bool bonus) {
     if (!gameOpen_) {
-        game_ = GameRecord{};
-        game_.started = clock_.wallMs();
-        gameOpen_ = true;
+        openGame();
     }
     word_.bytes.assign(word);
     word_.shownAt = clock_.steadyMs();
+    word_.pausedMs = 0;
     word_.bonus = bonus;
-    word_.keystrokes = word_.correct = word_.corrections = word_.errors = 0;
-    word_.keys.fill({});
+    word_.tally = Tally{};
+    word_.beforeCommand = Tally{};
+    if (paused_) {
+        pausedAt_ = word_.shownAt;
+    }
     wordRunning_ = true;
 }
 
@@ -28,28 +47,62 @@ void Recorder::keyPressed(const ui::KeyPress& press) noexcept {
     if (!wordRunning_) {
         return;
     }
+    Tally& tally = word_.tally;
+    if (press.intoEmptyBox) {
+        word_.beforeCommand = tally;
+    }
     if (press.correction) {
-        ++word_.corrections;
+        ++tally.corrections;
         return;
     }
     const auto& table = base::windows1252Table();
     for (qsizetype i = 0; i < press.typed.size(); ++i) {
-        ++word_.keystrokes;
+        ++tally.keystrokes;
         const auto place = static_cast<std::size_t>(press.place + i);
         if (place >= word_.bytes.size()) {
-            ++word_.errors;  // past the end of the word: no key was due
+            ++tally.errors;  // past the end of the word: no key was due
             continue;
         }
         const auto code = static_cast<unsigned char>(word_.bytes[place]);
-        KeyTally& key = word_.keys[code];
+        KeyTally& key = tally.keys[code];
         ++key.attempts;
         if (press.typed[i].unicode() == table[code]) {
-            ++word_.correct;
-        } else {
-            ++key.errors;
-            ++word_.errors;
+            ++tally.correct;
+            continue;
+        }
+        ++key.errors;
+        ++tally.errors;
+        const int typed = codeOf(press.typed[i]);
+        if (typed >= 0 && tally.confusionCount < WordRecord::kMostConfusions) {
+            tally.confusions[static_cast<std::size_t>(tally.confusionCount++)] = {
+                code, static_cast<unsigned char>(typed)};
         }
     }
+}
+
+void Recorder::commandTyped() noexcept {
+    if (wordRunning_) {
+        word_.tally = word_.beforeCommand;
+    }
+}
+
+void Recorder::paused(bool standing) noexcept {
+    if (standing == paused_) {
+        return;
+    }
+    paused_ = standing;
+    const qint64 now = clock_.steadyMs();
+    if (standing) {
+        pausedAt_ = now;
+    } else if (wordRunning_) {
+        word_.pausedMs += now - std::max(pausedAt_, word_.shownAt);
+    }
+}
+
+qint64 Recorder::runningMs() const {
+    const qint64 now = clock_.steadyMs();
+    const qint64 standing = paused_ ? now - std::max(pausedAt_, word_.shownAt) : 0;
+    return std::max<qint64>(0, now - word_.shownAt - word_.pausedMs - standing);
 }
 
 void Recorder::takeFigures(const ui::GameFigures& figures) {
@@ -63,7 +116,10 @@ void Recorder::wordEnded(bool completed, const ui::GameFigures& figures) {
         return;  // no word was running, such as a sentinel typed in full
     }
     wordRunning_ = false;
-    const qint64 ms = clock_.steadyMs() - word_.shownAt;
+    if (!gameOpen_) {
+        openGame();  // the word ran on from a game that was reset
+    }
+    const qint64 ms = runningMs();
     takeFigures(figures);
     game_.activeMs += ms;
     if (completed) {
@@ -74,18 +130,19 @@ void Recorder::wordEnded(bool completed, const ui::GameFigures& figures) {
         ++game_.missed;
         game_.bonusMissed += word_.bonus ? 1 : 0;
     }
-    game_.keystrokes += word_.keystrokes;
-    game_.correct += word_.correct;
-    game_.corrections += word_.corrections;
-    store_.saveWord(game_, {word_.bytes, completed, ms, word_.keystrokes, word_.errors},
-                    word_.keys);
+    const Tally& tally = word_.tally;
+    game_.keystrokes += tally.keystrokes;
+    game_.correct += tally.correct;
+    game_.corrections += tally.corrections;
+    WordRecord record{word_.bytes, completed, ms, tally.keystrokes, tally.errors,
+                      tally.confusions, tally.confusionCount};
+    store_.saveWord(game_, record, tally.keys);
 }
 
 void Recorder::gameEnded(const ui::GameFigures& figures) {
     if (!gameOpen_) {
         return;
     }
-    wordRunning_ = false;
     gameOpen_ = false;
     takeFigures(figures);
     store_.saveGame(game_);

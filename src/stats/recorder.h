@@ -15,40 +15,53 @@ namespace stats {
 // Follows the games as the windows report them and hands each finished word to the store.
 //
 // A game opens with its first word after start-up or Reset Game and ends at game over,
-// Reset Game or the program's end. Each word runs from wordShown to wordEnded; its
-// keystrokes count towards it in between, and it goes to the store, with the game as it
-// stands after it, in one transaction. A word still running when its game ends is not
-// kept. Memory mode keeps the longest sequence of each visit, written as it grows.
+// Reset Game or the program's end. Each word runs from wordShown to wordEnded, less the
+// time the game stood paused; its keystrokes count towards it in between, and it goes to
+// the store, with the game as it stands after it, in one transaction. A word still
+// running when its game ends runs on into the next game, where its end is counted: Reset
+// Game leaves the word on its way to the line. Memory mode keeps the longest sequence of
+// each visit, written as it grows.
 //
 // Keystrokes are counted in place, without allocating: a keystroke is correct when the
-// character equals the word's character at the place where it goes in the box.
+// character equals the word's character at the place where it goes in the box. The keys
+// that typed a command since the box was last empty are taken back when the command runs.
 class Recorder {
 public:
     Recorder(Store& store, Clock& clock) : store_(store), clock_(clock) {}
 
     void wordShown(std::string_view word, bool bonus);
     void keyPressed(const ui::KeyPress& press) noexcept;
+    void commandTyped() noexcept;
+    void paused(bool standing) noexcept;
     void wordEnded(bool completed, const ui::GameFigures& figures);
     void gameEnded(const ui::GameFigures& figures);
 
     void sequenceRemembered(int words);
     void memoryVisitEnded();
 
-    bool gameOpen() const { return gameOpen_; }
-
 private:
-    struct Word {
-        std::string bytes;
-        qint64 shownAt = 0;
-        bool bonus = false;
+    // What the keys of a word have counted so far.
+    struct Tally {
         int keystrokes = 0;
         int correct = 0;
         int corrections = 0;
         int errors = 0;
         KeyTallies keys{};
+        std::array<Confusion, WordRecord::kMostConfusions> confusions{};
+        int confusionCount = 0;
+    };
+    struct Word {
+        std::string bytes;
+        qint64 shownAt = 0;
+        qint64 pausedMs = 0;
+        bool bonus = false;
+        Tally tally;
+        Tally beforeCommand;  // the tally when the box was last empty
     };
 
+    void openGame();
     void takeFigures(const ui::GameFigures& figures);
+    qint64 runningMs() const;
 
     Store& store_;
     Clock& clock_;
@@ -56,6 +69,8 @@ private:
     GameRecord game_;
     bool wordRunning_ = false;
     Word word_;
+    bool paused_ = false;
+    qint64 pausedAt_ = 0;
     qint64 visitId_ = 0;
     qint64 visitStarted_ = 0;
     int visitLongest_ = 0;

@@ -12,6 +12,10 @@ double wordsPerMinute(qint64 characters, qint64 activeMs) {
     return static_cast<double>(characters) / 5.0 / (static_cast<double>(activeMs) / 60000.0);
 }
 
+bool countsForRecords(const GameRecord& game) {
+    return !game.godMode && game.completed + game.missed >= kRecordWords;
+}
+
 double accuracyPercent(qint64 correct, qint64 keystrokes) {
     if (keystrokes <= 0) {
         return 0;

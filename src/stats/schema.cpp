@@ -65,8 +65,17 @@ constexpr Step kVersion2 = {
     "CREATE INDEX words_of_game ON words (game)",
 };
 
+// Version 3: which character was typed in place of which, counted.
+constexpr Step kVersion3 = {
+    "CREATE TABLE confusions ("
+    " due TEXT NOT NULL,"
+    " typed TEXT NOT NULL,"
+    " times INTEGER NOT NULL,"
+    " PRIMARY KEY (due, typed)) WITHOUT ROWID",
+};
+
 // Step i takes a database from version i to version i + 1.
-constexpr const Step* kSteps[] = {&kVersion1, &kVersion2};
+constexpr const Step* kSteps[] = {&kVersion1, &kVersion2, &kVersion3};
 static_assert(std::size(kSteps) == kCurrentVersion);
 
 QSqlError runStep(QSqlDatabase& db, int from) {

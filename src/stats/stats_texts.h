@@ -68,6 +68,35 @@ inline constexpr const char* kWordsPerMinuteSeries = "Woorden per minuut";
 inline constexpr const char* kAccuracySeries = "Nauwkeurigheid (%)";
 
 inline constexpr const char* kKeysLegend =
-    "Groen: weinig fouten. Rood: een op de vijf keer of vaker fout. Grijs: nog niet getypt.";
+    "Groen: weinig fouten. Rood: een op de vijf keer of vaker fout. Grijs: nog geen 20 keer "
+    "getypt.";
+
+// The window's tabs.
+inline constexpr const char* kOverviewTab = "&Overzicht";
+inline constexpr const char* kProgressTab = "&Voortgang";
+inline constexpr const char* kWordsTab = "&Woorden";
+inline constexpr const char* kKeysTab = "&Toetsen";
+
+// A figure there is nothing to compute from.
+inline constexpr const char* kNone = "\x96";
+inline constexpr const char* kNoGameYet = "Nog geen spel gespeeld; alleen de onthoudmodus.";
+inline constexpr const char* kGodGame = "Gespeeld met /god: telt niet mee voor de records.";
+inline constexpr const char* kShortGame = "Minder dan 10 woorden: telt niet mee voor de records.";
+// "Nieuw record: " and the records, joined by ", ".
+inline constexpr const char* kNewRecord = "Nieuw record: ";
+inline constexpr const char* kRecordSpeed = "woorden per minuut";
+inline constexpr const char* kRecordAccuracy = "nauwkeurigheid";
+inline constexpr const char* kRecordScore = "score";
+inline constexpr const char* kRecordLevel = "level";
+// The average of the last games: %1 games, %2 words per minute, %3 accuracy.
+inline constexpr const char* kLastTen =
+    "Gemiddelde van de laatste %1 spellen: %2 woorden per minuut, %3 nauwkeurig.";
+inline constexpr const char* kAgainstPrevious = "Tussen haakjes: verschil met het vorige spel.";
+inline constexpr const char* kRecordRule =
+    "Records tellen spellen vanaf 10 woorden, gespeeld zonder /god.";
+// The characters typed most in place of another: "je typt vaak r waar t hoort".
+inline constexpr const char* kMixupsIntro = "Je typt vaak ";
+inline constexpr const char* kMixup = "%1 waar %2 hoort";
+inline constexpr const char* kNoMixups = "Nog geen toets die je vaak (3 keer of meer) verwisselt.";
 
 }  // namespace stats_texts

@@ -9,12 +9,14 @@
 #include "stats/stats_texts.h"
 
 #include <QFileInfo>
+#include <QStringList>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
 
 #include <algorithm>
 #include <initializer_list>
+#include <type_traits>
 #include <utility>
 
 namespace stats {
@@ -98,26 +100,57 @@ std::optional<int> versionOf(QSqlDatabase& db) {
     return intOf(db, QStringLiteral("PRAGMA user_version"));
 }
 
-constexpr const char* kGameColumns =
-    "started, active_ms, score, level, completed, missed, bonus_won, bonus_missed, god_mode, "
-    "keystrokes, correct, corrections, characters";
+// The columns of games and where a GameRecord holds each: the insert, the update and the
+// reading back all come from this one list.
+struct GameColumn {
+    const char* name;
+    QVariant (*get)(const GameRecord&);
+    void (*set)(GameRecord&, const QVariant&);
+};
+
+template <auto Member>
+constexpr GameColumn column(const char* name) {
+    using Value = std::remove_cvref_t<decltype(std::declval<GameRecord&>().*Member)>;
+    return {name, [](const GameRecord& game) { return QVariant::fromValue(game.*Member); },
+            [](GameRecord& game, const QVariant& value) { game.*Member = value.value<Value>(); }};
+}
+
+constexpr GameColumn kGameColumns[] = {
+    column<&GameRecord::started>("started"),
+    column<&GameRecord::activeMs>("active_ms"),
+    column<&GameRecord::score>("score"),
+    column<&GameRecord::level>("level"),
+    column<&GameRecord::completed>("completed"),
+    column<&GameRecord::missed>("missed"),
+    column<&GameRecord::bonusWon>("bonus_won"),
+    column<&GameRecord::bonusMissed>("bonus_missed"),
+    column<&GameRecord::godMode>("god_mode"),
+    column<&GameRecord::keystrokes>("keystrokes"),
+    column<&GameRecord::correct>("correct"),
+    column<&GameRecord::corrections>("corrections"),
+    column<&GameRecord::characters>("characters"),
+};
+
+// "a, b, c" or, with `suffix` " = ?", "a = ?, b = ?, c = ?".
+QString columnList(const char* suffix = "") {
+    QStringList names;
+    for (const GameColumn& column : kGameColumns) {
+        names << QLatin1String(column.name) + QLatin1String(suffix);
+    }
+    return names.join(QStringLiteral(", "));
+}
+
+QString placeholders() {
+    return QStringList(std::size(kGameColumns), QStringLiteral("?")).join(QStringLiteral(", "));
+}
 
 GameRecord gameFrom(const QSqlQuery& row) {
     GameRecord game;
     game.id = row.value(0).toLongLong();
-    game.started = row.value(1).toLongLong();
-    game.activeMs = row.value(2).toLongLong();
-    game.score = row.value(3).toLongLong();
-    game.level = row.value(4).toInt();
-    game.completed = row.value(5).toInt();
-    game.missed = row.value(6).toInt();
-    game.bonusWon = row.value(7).toInt();
-    game.bonusMissed = row.value(8).toInt();
-    game.godMode = row.value(9).toBool();
-    game.keystrokes = row.value(10).toLongLong();
-    game.correct = row.value(11).toLongLong();
-    game.corrections = row.value(12).toLongLong();
-    game.characters = row.value(13).toLongLong();
+    int index = 1;
+    for (const GameColumn& column : kGameColumns) {
+        column.set(game, row.value(index++));
+    }
     return game;
 }
 
@@ -131,28 +164,101 @@ bool select(QSqlQuery& query, const QString& statement, QSqlError& error) {
     return true;
 }
 
-bool readGames(QSqlDatabase& db, Summary& summary, QSqlError& error) {
+// A game's figures as SQL computes them, the same as wordsPerMinute() and
+// accuracyPercent(); NULL where a game has no time or no keystroke.
+constexpr const char* kSpeedSql =
+    "(CASE WHEN active_ms > 0 THEN characters / 5.0 / (active_ms / 60000.0) END)";
+constexpr const char* kAccuracySql =
+    "(CASE WHEN keystrokes > 0 THEN 100.0 * correct / keystrokes END)";
+// As countsForRecords().
+constexpr const char* kCountsSql = "(NOT god_mode AND completed + missed >= %1)";
+
+std::optional<double> realOrNone(const QVariant& value) {
+    return value.isNull() ? std::nullopt : std::optional<double>(value.toDouble());
+}
+
+// The records of the games up to and including `lastId`.
+bool readBests(QSqlDatabase& db, qint64 lastId, Summary::Bests& bests, QSqlError& error) {
+    const QString counts = QString::fromLatin1(kCountsSql).arg(kRecordWords);
     QSqlQuery query(db);
-    if (!select(
-            query,
-            QStringLiteral("SELECT id, %1 FROM games ORDER BY id").arg(QLatin1String(kGameColumns)),
-            error)) {
+    if (!select(query,
+                QStringLiteral("SELECT COUNT(*), MAX(CASE WHEN %1 THEN %2 END), "
+                               "MAX(CASE WHEN %1 THEN %3 END), MAX(CASE WHEN NOT god_mode THEN "
+                               "score END), MAX(CASE WHEN NOT god_mode THEN level END) FROM games "
+                               "WHERE id <= %4")
+                    .arg(counts, QLatin1String(kSpeedSql), QLatin1String(kAccuracySql))
+                    .arg(lastId),
+                error) ||
+        !query.next()) {
+        error = query.lastError();
         return false;
     }
-    Summary::Bests& bests = summary.bests;
+    bests.games = query.value(0).toLongLong();
+    bests.wordsPerMinute = realOrNone(query.value(1));
+    bests.accuracy = realOrNone(query.value(2));
+    if (!query.value(3).isNull()) {
+        bests.score = query.value(3).toLongLong();
+        bests.level = query.value(4).toInt();
+    }
+    return true;
+}
+
+bool readLastGames(QSqlDatabase& db, Summary& summary, QSqlError& error) {
+    QSqlQuery query(db);
+    if (!select(query,
+                QStringLiteral("SELECT id, %1 FROM games ORDER BY id DESC LIMIT 2")
+                    .arg(columnList()),
+                error)) {
+        return false;
+    }
+    if (query.next()) {
+        summary.lastGame = gameFrom(query);
+    }
+    if (query.next()) {
+        summary.previousGame = gameFrom(query);
+    }
+    error = query.lastError();
+    if (error.isValid() || !summary.lastGame) {
+        return !error.isValid();
+    }
+    QSqlQuery average(db);
+    if (!select(average,
+                QStringLiteral("SELECT COUNT(*), AVG(COALESCE(%1, 0)), AVG(%2) FROM (SELECT * "
+                               "FROM games WHERE keystrokes > 0 ORDER BY id DESC LIMIT 10)")
+                    .arg(QLatin1String(kSpeedSql), QLatin1String(kAccuracySql)),
+                error) ||
+        !average.next()) {
+        error = average.lastError();
+        return false;
+    }
+    summary.lastTen = {average.value(0).toInt(), average.value(1).toDouble(),
+                       average.value(2).toDouble()};
+    const qint64 last = summary.lastGame->id;
+    return readBests(db, last, summary.bests, error) &&
+           readBests(db, last - 1, summary.bestsBefore, error);
+}
+
+// The games with keystrokes in the order played, numbered among all games; past
+// kMostPoints of them, runs of consecutive games averaged into one point each.
+bool readProgress(QSqlDatabase& db, Summary& summary, QSqlError& error) {
+    QSqlQuery query(db);
+    if (!select(query,
+                QStringLiteral(
+                    "WITH numbered AS (SELECT ROW_NUMBER() OVER (ORDER BY id) AS number, "
+                    "started, keystrokes, COALESCE(%1, 0) AS speed, %2 AS accuracy FROM games), "
+                    "typed AS (SELECT *, ROW_NUMBER() OVER (ORDER BY number) - 1 AS place, "
+                    "COUNT(*) OVER () AS total FROM numbered WHERE keystrokes > 0) "
+                    "SELECT MAX(number), MAX(started), AVG(speed), AVG(accuracy), COUNT(*) "
+                    "FROM typed GROUP BY place * %3 / total ORDER BY 1")
+                    .arg(QLatin1String(kSpeedSql), QLatin1String(kAccuracySql))
+                    .arg(Summary::kMostPoints),
+                error)) {
+        return false;
+    }
     while (query.next()) {
-        const GameRecord game = gameFrom(query);
-        ++bests.games;
-        bests.score = std::max(bests.score, game.score);
-        bests.level = std::max(bests.level, game.level);
-        if (game.keystrokes > 0) {
-            const Summary::Point point{bests.games, game.started, wordsPerMinute(game.characters, game.activeMs),
-                                       accuracyPercent(game.correct, game.keystrokes), 1};
-            summary.progress.push_back(point);
-            bests.wordsPerMinute = std::max(bests.wordsPerMinute, point.wordsPerMinute);
-            bests.accuracy = std::max(bests.accuracy, point.accuracy);
-        }
-        summary.lastGame = game;
+        summary.progress.push_back({query.value(0).toLongLong(), query.value(1).toLongLong(),
+                                    query.value(2).toDouble(), query.value(3).toDouble(),
+                                    query.value(4).toInt()});
     }
     error = query.lastError();
     return !error.isValid();
@@ -190,15 +296,36 @@ bool readKeys(QSqlDatabase& db, Summary& summary, QSqlError& error) {
     return true;
 }
 
+bool readMixups(QSqlDatabase& db, Summary& summary, QSqlError& error) {
+    QSqlQuery query(db);
+    if (!select(query,
+                QStringLiteral("SELECT due, typed, times FROM confusions WHERE times >= %1 "
+                               "ORDER BY times DESC, due, typed LIMIT 3")
+                    .arg(kShownConfusions),
+                error)) {
+        return false;
+    }
+    while (query.next()) {
+        const QString due = query.value(0).toString();
+        const QString typed = query.value(1).toString();
+        if (due.size() == 1 && typed.size() == 1) {
+            summary.mixups.push_back({due.front(), typed.front(), query.value(2).toLongLong()});
+        }
+    }
+    return true;
+}
+
 std::optional<Summary> read(QSqlDatabase& db, QSqlError& error) {
     Summary summary;
     const std::optional<int> longest =
         intOf(db, QStringLiteral("SELECT COALESCE(MAX(longest), 0) FROM memory_visits"), &error);
-    if (!longest || !readGames(db, summary, error) || !readTroublesome(db, summary, error) ||
-        !readKeys(db, summary, error)) {
+    if (!longest || !readLastGames(db, summary, error) || !readProgress(db, summary, error) ||
+        !readTroublesome(db, summary, error) || !readKeys(db, summary, error) ||
+        !readMixups(db, summary, error)) {
         return std::nullopt;
     }
     summary.bests.longestSequence = *longest;
+    summary.bestsBefore.longestSequence = *longest;
     return summary;
 }
 
@@ -211,19 +338,17 @@ struct Store::Statements {
           insertWord(db),
           countTrouble(db),
           countKey(db),
+          countConfusion(db),
           insertVisit(db),
           updateVisit(db) {}
 
     // The error of the first statement that does not prepare.
     QSqlError prepare() {
-        const QString columns = QLatin1String(kGameColumns);
-        QString assignments = columns;
-        assignments.replace(QLatin1String(","), QLatin1String(" = ?,")).append(" = ?");
         const std::pair<QSqlQuery*, QString> statements[] = {
-            {&insertGame,
-             QStringLiteral("INSERT INTO games (%1) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                 .arg(columns)},
-            {&updateGame, QStringLiteral("UPDATE games SET %1 WHERE id = ?").arg(assignments)},
+            {&insertGame, QStringLiteral("INSERT INTO games (%1) VALUES (%2)")
+                              .arg(columnList(), placeholders())},
+            {&updateGame,
+             QStringLiteral("UPDATE games SET %1 WHERE id = ?").arg(columnList(" = ?"))},
             {&insertWord, QStringLiteral("INSERT INTO words (game, word, completed, ms, "
                                          "keystrokes, errors) VALUES (?, ?, ?, ?, ?, ?)")},
             {&countTrouble,
@@ -234,6 +359,9 @@ struct Store::Statements {
                                        "VALUES (?, ?, ?) ON CONFLICT (character) DO UPDATE SET "
                                        "attempts = attempts + excluded.attempts, errors = errors "
                                        "+ excluded.errors")},
+            {&countConfusion,
+             QStringLiteral("INSERT INTO confusions (due, typed, times) VALUES (?, ?, 1) ON "
+                            "CONFLICT (due, typed) DO UPDATE SET times = times + 1")},
             {&insertVisit,
              QStringLiteral("INSERT INTO memory_visits (started, longest) VALUES (?, ?)")},
             {&updateVisit, QStringLiteral("UPDATE memory_visits SET longest = ? WHERE id = ?")},
@@ -249,13 +377,9 @@ struct Store::Statements {
     // Inserts a game the store does not hold yet, updates one it holds.
     bool storeGame(const GameRecord& game) {
         QSqlQuery& query = game.id == 0 ? insertGame : updateGame;
-        const QVariant figures[] = {
-            game.started, game.activeMs,    game.score,       game.level,           game.completed,
-            game.missed,  game.bonusWon,    game.bonusMissed, game.godMode ? 1 : 0, game.keystrokes,
-            game.correct, game.corrections, game.characters};
         int index = 0;
-        for (const QVariant& figure : figures) {
-            query.bindValue(index++, figure);
+        for (const GameColumn& column : kGameColumns) {
+            query.bindValue(index++, column.get(game));
         }
         if (game.id != 0) {
             query.bindValue(index, game.id);
@@ -263,7 +387,8 @@ struct Store::Statements {
         return query.exec();
     }
 
-    QSqlQuery insertGame, updateGame, insertWord, countTrouble, countKey, insertVisit, updateVisit;
+    QSqlQuery insertGame, updateGame, insertWord, countTrouble, countKey, countConfusion,
+        insertVisit, updateVisit;
 };
 
 Store::Store(QString path, bool onNetwork)
@@ -273,6 +398,7 @@ Store::Store(QString path, bool onNetwork)
                       .arg(reinterpret_cast<quintptr>(this), 0, 16)) {}
 
 Store::~Store() {
+    waitForPreparation();
     close();
     QSqlDatabase::removeDatabase(connection_);
 }
@@ -310,7 +436,47 @@ QString Store::refusal() const {
     return {};
 }
 
+namespace {
+
+// Checks that the file is one of ours, nothing written before it has shown that, and
+// brings it to the current version. Returns why it cannot be used.
+QString bringUpToDate(QSqlDatabase& db, bool onNetwork) {
+    QSqlError error;
+    const std::optional<int> version = intOf(db, QStringLiteral("PRAGMA user_version"), &error);
+    if (!version) {
+        return reasonFor(error);
+    }
+    if (*version > schema::kCurrentVersion) {
+        return text(stats_texts::kNewer);
+    }
+    if (*version == 0) {
+        const std::optional<int> tables =
+            intOf(db, QStringLiteral("SELECT COUNT(*) FROM sqlite_master"), &error);
+        if (!tables) {
+            return reasonFor(error);
+        }
+        if (*tables != 0) {
+            return text(stats_texts::kDamaged);
+        }
+    }
+    QSqlQuery query(db);
+    // A kill loses nothing committed; a commit waits for no disk.
+    if (!query.exec(onNetwork ? QStringLiteral("PRAGMA journal_mode = DELETE")
+                              : QStringLiteral("PRAGMA journal_mode = WAL")) ||
+        !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")) ||
+        !query.exec(QStringLiteral("PRAGMA foreign_keys = ON"))) {
+        return reasonFor(query.lastError());
+    }
+    if (error = schema::migrate(db, *version, schema::kCurrentVersion); error.isValid()) {
+        return reasonFor(error);
+    }
+    return {};
+}
+
+}  // namespace
+
 bool Store::open() {
+    waitForPreparation();
     if (!QSqlDatabase::isDriverAvailable(driverName())) {
         stop(text(stats_texts::kNoDriver));
         return false;
@@ -326,43 +492,44 @@ bool Store::open() {
         return stopFor(db.lastError());
     }
     open_ = true;
-    // Nothing is written before the file has shown that it is one of ours.
-    QSqlError error;
-    const std::optional<int> version = intOf(db, QStringLiteral("PRAGMA user_version"), &error);
-    if (!version) {
-        return stopFor(error);
-    }
-    if (*version > schema::kCurrentVersion) {
-        stop(text(stats_texts::kNewer));
+    if (const QString reason = bringUpToDate(db, onNetwork_); !reason.isEmpty()) {
+        stop(reason);
         return false;
     }
-    if (*version == 0) {
-        const std::optional<int> tables =
-            intOf(db, QStringLiteral("SELECT COUNT(*) FROM sqlite_master"), &error);
-        if (!tables) {
-            return stopFor(error);
-        }
-        if (*tables != 0) {
-            stop(text(stats_texts::kDamaged));
-            return false;
-        }
-    }
-    QSqlQuery query(db);
-    // A kill loses nothing committed; a commit waits for no disk.
-    if (!query.exec(onNetwork_ ? QStringLiteral("PRAGMA journal_mode = DELETE")
-                               : QStringLiteral("PRAGMA journal_mode = WAL")) ||
-        !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL")) ||
-        !query.exec(QStringLiteral("PRAGMA foreign_keys = ON"))) {
-        return stopFor(query.lastError());
-    }
-    if (error = schema::migrate(db, *version, schema::kCurrentVersion); error.isValid()) {
-        return stopFor(error);
-    }
     statements_ = std::make_unique<Statements>(db);
-    if (error = statements_->prepare(); error.isValid()) {
+    if (const QSqlError error = statements_->prepare(); error.isValid()) {
         return stopFor(error);
     }
     return true;
+}
+
+// Creating the file costs a few writes to disk that wait for it; the first word should
+// not. A connection of the thread's own does it, and what it finds wrong is found again,
+// and said, when the store opens.
+void Store::prepareAside() {
+    if (preparing_.joinable() || open_ || failed() ||
+        !QSqlDatabase::isDriverAvailable(driverName()) || !refusal().isEmpty()) {
+        return;
+    }
+    preparing_ = std::thread([path = path_, onNetwork = onNetwork_,
+                              name = connection_ + QStringLiteral("-vooraf")] {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(driverName(), name);
+            db.setDatabaseName(path);
+            db.setConnectOptions(connectOptions(false));
+            if (db.open()) {
+                bringUpToDate(db, onNetwork);
+            }
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    });
+}
+
+void Store::waitForPreparation() {
+    if (preparing_.joinable()) {
+        preparing_.join();
+    }
 }
 
 void Store::close() {
@@ -418,6 +585,13 @@ bool Store::saveWord(GameRecord& game, const WordRecord& word, const KeyTallies&
             return undo(s.countKey);
         }
     }
+    for (int i = 0; i < word.confusionCount; ++i) {
+        const Confusion confusion = word.confusions[static_cast<std::size_t>(i)];
+        if (!run(s.countConfusion,
+                 {QString(QChar(table[confusion.due])), QString(QChar(table[confusion.typed]))})) {
+            return undo(s.countConfusion);
+        }
+    }
     if (!commitOrStop()) {
         return false;
     }
@@ -451,6 +625,7 @@ bool Store::saveVisit(qint64& id, qint64 started, int longest) {
 }
 
 Summary Store::summary() {
+    waitForPreparation();
     if (!failed() && !open_ && !QFileInfo::exists(path_)) {
         return {};
     }

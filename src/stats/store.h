@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace stats {
@@ -18,15 +19,25 @@ namespace stats {
 // What the statistics window shows, read in one go.
 struct Summary {
     std::optional<GameRecord> lastGame;
+    std::optional<GameRecord> previousGame;
 
-    struct Bests {
-        qint64 games = 0;
+    // The last ten games with keystrokes, the last game among them.
+    struct Average {
+        int games = 0;
         double wordsPerMinute = 0;
         double accuracy = 0;
-        qint64 score = 0;
-        int level = 0;
+    } lastTen;
+
+    // The records, of games that count for them; empty where no game does.
+    struct Bests {
+        qint64 games = 0;  // every game played
+        std::optional<double> wordsPerMinute;
+        std::optional<double> accuracy;
+        std::optional<qint64> score;
+        std::optional<int> level;
         int longestSequence = 0;  // memory mode
     } bests;
+    Bests bestsBefore;  // as they stood before the last game
 
     // The games with keystrokes in the order played, oldest first; past kMostPoints games,
     // runs of consecutive games drawn as one point each, their figures averaged.
@@ -53,6 +64,14 @@ struct Summary {
         KeyTally tally;
     };
     std::vector<Key> keys;
+
+    // The characters typed most often in place of another, most first.
+    struct Mixup {
+        QChar due;
+        QChar typed;
+        qint64 times = 0;
+    };
+    std::vector<Mixup> mixups;
 
     bool empty() const { return bests.games == 0 && bests.longestSequence == 0; }
 };
@@ -89,6 +108,10 @@ public:
     // still shows what it can read without writing.
     Summary summary();
 
+    // Creates or brings up to date the file on a thread of its own, so that the first
+    // word's end finds it ready; that end waits for the thread if it is still at work.
+    void prepareAside();
+
 private:
     struct Statements;
 
@@ -100,8 +123,11 @@ private:
     bool commitOrStop();
     std::optional<Summary> readOnly();
 
+    void waitForPreparation();
+
     QString path_;
     bool onNetwork_;
+    std::thread preparing_;
     QString connection_;
     QString failure_;
     bool open_ = false;

@@ -7,6 +7,8 @@
 #include "stats/stats_texts.h"
 #include "stats/window.h"
 
+#include <QWidget>
+
 #include <new>
 
 namespace stats {
@@ -52,7 +54,10 @@ void TypingStatistics::safely(Step step) noexcept {
 }
 
 void TypingStatistics::wordShown(std::string_view word, bool bonus) noexcept {
-    safely([&] { recorder_.wordShown(word, bonus); });
+    safely([&] {
+        store_.prepareAside();
+        recorder_.wordShown(word, bonus);
+    });
 }
 
 void TypingStatistics::wordCompleted(const ui::GameFigures& figures) noexcept {
@@ -65,8 +70,6 @@ void TypingStatistics::wordMissed(const ui::GameFigures& figures) noexcept {
     markWindowStale();
 }
 
-// Reading everything again belongs to a moment when nobody types: when the player turns
-// to the window.
 void TypingStatistics::markWindowStale() noexcept {
     if (window_) {
         window_->markStale();
@@ -74,17 +77,20 @@ void TypingStatistics::markWindowStale() noexcept {
 }
 
 void TypingStatistics::gameEnded(const ui::GameFigures& figures) noexcept {
-    safely([&] {
-        recorder_.gameEnded(figures);
-        // Nobody types at the end of a game: the time to bring an open window up to date.
-        if (window_ && window_->isVisible()) {
-            window_->refresh();
-        }
-    });
+    safely([&] { recorder_.gameEnded(figures); });
+    markWindowStale();
 }
 
 void TypingStatistics::keyPressed(const ui::KeyPress& press) noexcept {
     recorder_.keyPressed(press);
+}
+
+void TypingStatistics::commandTyped() noexcept {
+    recorder_.commandTyped();
+}
+
+void TypingStatistics::paused(bool standing) noexcept {
+    recorder_.paused(standing);
 }
 
 void TypingStatistics::sequenceRemembered(int words) noexcept {
@@ -96,13 +102,17 @@ void TypingStatistics::memoryVisitEnded() noexcept {
     safely([&] { recorder_.memoryVisitEnded(); });
 }
 
-void TypingStatistics::showWindow(QWidget& beside) noexcept {
+void TypingStatistics::showWindow(QWidget& beside, const QRect& keepFree) noexcept {
     safely([&] {
         if (!window_) {
             window_ = std::make_unique<StatisticsWindow>(store_, keptWhere_);
         }
-        window_->showBeside(beside);
+        window_->showBeside(beside, keepFree);
     });
+}
+
+void TypingStatistics::showWindow(QWidget& beside) noexcept {
+    showWindow(beside, beside.rect());
 }
 
 }  // namespace stats

@@ -34,9 +34,13 @@ public:
     void wordMissed(const ui::GameFigures& figures) noexcept override;
     void gameEnded(const ui::GameFigures& figures) noexcept override;
     void keyPressed(const ui::KeyPress& press) noexcept override;
+    void commandTyped() noexcept override;
+    void paused(bool standing) noexcept override;
     void sequenceRemembered(int words) noexcept override;
     void memoryVisitEnded() noexcept override;
-    void showWindow(QWidget& beside) noexcept override;
+    void showWindow(QWidget& beside, const QRect& keepFree) noexcept override;
+    // Apart from all of `beside`.
+    void showWindow(QWidget& beside) noexcept;
 
     Store& store() { return store_; }
     // The window once F2 has opened it; it is hidden, never closed, until the program ends.

@@ -6,13 +6,14 @@
 #include "base/text.h"
 #include "stats/stats_texts.h"
 #include "ui/accessibility.h"
+#include "ui/placement.h"
 
-#include <QEvent>
 #include <QHeaderView>
 #include <QLocale>
-#include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 namespace stats {
 
@@ -23,16 +24,19 @@ constexpr ui::TwipRect pixels(int left, int top, int width, int height) {
             height * ui::kTwipsPerPixel};
 }
 
-constexpr int kWidth = 720;
-constexpr int kHeight = 548;
+constexpr int kWidth = 520;
+constexpr int kHeight = 400;
+constexpr int kPageWidth = 500;   // inside the tabs
+constexpr int kPageHeight = 320;
 constexpr int kRowHeight = 19;
 constexpr int kFirstRow = 20;
+constexpr int kFrameWidth = 244;
 constexpr ui::Font kEmptyFont{ui::kSansFace, 12, false};
 
 void placeFigure(Figure& figure, int row, const char* caption, const char* purpose) {
     const int top = kFirstRow + row * kRowHeight;
-    figure.caption.setup(pixels(10, top, 130, 17), caption);
-    figure.value.setup(pixels(142, top, 140, 17), "");
+    figure.caption.setup(pixels(8, top, 122, 17), caption);
+    figure.value.setup(pixels(130, top, 108, 17), "");
     figure.value.setPurpose(purpose);
 }
 
@@ -44,29 +48,73 @@ QString oneDecimal(double value) {
     return QLocale(QLocale::Dutch, QLocale::Netherlands).toString(value, 'f', 1);
 }
 
-std::string percent(double value) {
-    return bytes(oneDecimal(value) + QLatin1Char('%'));
+QString percentText(double value) {
+    return oneDecimal(value) + QLatin1Char('%');
 }
 
-// Beside `other` on its screen: to the right where there is room, else to the left; on a
-// screen too small for both, against its right edge, so that the finish line stays in
-// sight.
-QPoint placeBeside(const QRect& other, const QSize& size, const QRect& screen) {
-    constexpr int kGap = 8;
-    const int rightmost = std::max(screen.left(), screen.right() + 1 - size.width());
-    int x = other.right() + 1 + kGap;
-    if (x > rightmost) {
-        x = other.left() - kGap - size.width();
-    }
-    if (x < screen.left()) {
-        x = rightmost;
-    }
-    const int y = std::clamp(other.top(), screen.top(),
-                             std::max(screen.top(), screen.bottom() - size.height()));
-    return {x, y};
+// "+2,1" or "-0,4"; the figures are shown to one decimal, and so is their difference.
+QString change(double now, double before) {
+    const double difference = std::round((now - before) * 10) / 10;
+    return (difference >= 0 ? QStringLiteral("+") : QString()) + oneDecimal(difference);
+}
+
+std::string orNone(const std::optional<QString>& text) {
+    return text ? bytes(*text) : std::string(stats_texts::kNone);
+}
+
+bool hasTime(const GameRecord& game) {
+    return game.activeMs > 0 && game.completed + game.missed > 0;
 }
 
 }  // namespace
+
+std::string lastGameSummary(const Summary& summary) {
+    using namespace stats_texts;
+    if (!summary.lastGame) {
+        return kNoGameYet;
+    }
+    const GameRecord& game = *summary.lastGame;
+    std::string text;
+    if (summary.lastTen.games > 0) {
+        text += bytes(QString::fromLatin1(kLastTen)
+                          .arg(summary.lastTen.games)
+                          .arg(oneDecimal(summary.lastTen.wordsPerMinute),
+                               percentText(summary.lastTen.accuracy)));
+    }
+    if (summary.previousGame && game.keystrokes > 0 && summary.previousGame->keystrokes > 0) {
+        text += std::string(text.empty() ? "" : " ") + kAgainstPrevious;
+    }
+    if (game.godMode) {
+        return text + (text.empty() ? "" : "\r\n") + kGodGame;
+    }
+    if (!countsForRecords(game)) {
+        return text + (text.empty() ? "" : "\r\n") + kShortGame;
+    }
+    const Summary::Bests& before = summary.bestsBefore;
+    std::vector<const char*> broken;
+    const double speed = wordsPerMinute(game.characters, game.activeMs);
+    if (hasTime(game) && (!before.wordsPerMinute || speed > *before.wordsPerMinute)) {
+        broken.push_back(kRecordSpeed);
+    }
+    const double accuracy = accuracyPercent(game.correct, game.keystrokes);
+    if (game.keystrokes > 0 && (!before.accuracy || accuracy > *before.accuracy)) {
+        broken.push_back(kRecordAccuracy);
+    }
+    if (!before.score || game.score > *before.score) {
+        broken.push_back(kRecordScore);
+    }
+    if (!before.level || game.level > *before.level) {
+        broken.push_back(kRecordLevel);
+    }
+    if (!broken.empty()) {
+        text += std::string(text.empty() ? "" : "\r\n") + kNewRecord;
+        for (std::size_t i = 0; i < broken.size(); ++i) {
+            text += std::string(i == 0 ? "" : ", ") + broken[i];
+        }
+        text += ".";
+    }
+    return text;
+}
 
 StatisticsWindow::StatisticsWindow(Store& store, std::string keptWhere)
     : QWidget(nullptr, Qt::Window), store_(store), keptWhere_(std::move(keptWhere)) {
@@ -87,28 +135,27 @@ StatisticsWindow::StatisticsWindow(Store& store, std::string keptWhere)
 
 void StatisticsWindow::layOut() {
     using namespace stats_texts;
-    status.setup(pixels(8, 6, 704, 30), keptWhere_);
-    empty.setup(pixels(80, 150, 560, 200), kEmpty, kEmptyFont, ui::Align::Centre);
+    status.setup(pixels(8, 4, 504, 42), keptWhere_);
+    empty.setup(pixels(40, 120, 440, 200), kEmpty, kEmptyFont, ui::Align::Centre);
+    tabs.setObjectName(QStringLiteral("tabs"));
+    tabs.setAccessibleName(base::toQString(kCaption));
+    tabs.setGeometry(ui::toPixels(pixels(8, 50, kWidth - 16, kHeight - 58)));
+    tabs.setDocumentMode(false);
+    overview.setObjectName(QStringLiteral("overview"));
+    overview.setAccessibleName(base::toQString(kOverviewTab).remove(QLatin1Char('&')));
+    tabs.addTab(&overview, base::toQString(kOverviewTab));
+    tabs.addTab(&progress, base::toQString(kProgressTab));
+    tabs.addTab(&troublesome, base::toQString(kWordsTab));
+    tabs.addTab(&keys, base::toQString(kKeysTab));
+    layOutOverview();
 
-    lastGame.setup(pixels(8, 42, 290, 120), kLastGame);
-    placeFigure(lastWordsPerMinute, 0, kWordsPerMinute, "Woorden per minuut in het laatste spel");
-    placeFigure(lastAccuracy, 1, kAccuracy, "Nauwkeurigheid in het laatste spel");
-    placeFigure(lastWords, 2, kWords, "Woorden in het laatste spel");
-    placeFigure(lastScore, 3, kScore, "Score van het laatste spel");
-    placeFigure(lastLevel, 4, kLevel, "Level van het laatste spel");
+    progress.setup(pixels(0, 0, kPageWidth, kPageHeight), kProgress);
+    chart.setGeometry(ui::toPixels(pixels(4, 16, kPageWidth - 12, kPageHeight - 22)));
 
-    bests.setup(pixels(8, 168, 290, 139), kBests);
-    placeFigure(bestWordsPerMinute, 0, kWordsPerMinute, "Record woorden per minuut");
-    placeFigure(bestAccuracy, 1, kAccuracy, "Record nauwkeurigheid");
-    placeFigure(bestScore, 2, kScore, "Hoogste score");
-    placeFigure(bestLevel, 3, kLevel, "Hoogste level");
-    placeFigure(longestSequence, 4, kLongestSequence, "Langste reeks onthouden");
-    placeFigure(games, 5, kGames, "Gespeelde spellen");
-
-    troublesome.setup(pixels(8, 313, 290, 227), kTroublesome);
+    troublesome.setup(pixels(0, 0, kPageWidth, kPageHeight), kTroublesome);
     troublesomeWords.setObjectName(QStringLiteral("troublesomeWords"));
     troublesomeWords.setAccessibleName(base::toQString(kTroublesome));
-    troublesomeWords.setGeometry(ui::toPixels(pixels(8, 20, 274, 199)));
+    troublesomeWords.setGeometry(ui::toPixels(pixels(8, 20, kPageWidth - 20, kPageHeight - 30)));
     troublesomeWords.setColumnCount(3);
     troublesomeWords.setHorizontalHeaderLabels({base::toQString(kWordColumn),
                                                 base::toQString(kMissedColumn),
@@ -123,36 +170,57 @@ void StatisticsWindow::layOut() {
     troublesomeWords.setWordWrap(false);
     troublesomeWords.setShowGrid(false);
 
-    progress.setup(pixels(306, 42, 406, 265), kProgress);
-    chart.setGeometry(ui::toPixels(pixels(6, 18, 394, 241)));
-
-    keys.setup(pixels(306, 313, 406, 227), kKeys);
-    keyboard.setGeometry(ui::toPixels(pixels(6, 18, 394, 166)));
-    keysLegend.setup(pixels(10, 188, 386, 32), kKeysLegend);
+    keys.setup(pixels(0, 0, kPageWidth, kPageHeight), kKeys);
+    keyboard.setGeometry(ui::toPixels(pixels(6, 18, kPageWidth - 14, 200)));
+    keysLegend.setup(pixels(10, 222, kPageWidth - 20, 30), kKeysLegend);
+    mixups.setup(pixels(10, 256, kPageWidth - 20, 58), "");
+    mixups.setPurpose("Verwisselde toetsen");
 }
 
-void StatisticsWindow::showBeside(QWidget& other) {
+void StatisticsWindow::layOutOverview() {
+    using namespace stats_texts;
+    lastGame.setup(pixels(0, 0, kFrameWidth, kPageHeight), kLastGame);
+    placeFigure(lastWordsPerMinute, 0, kWordsPerMinute, "Woorden per minuut in het laatste spel");
+    placeFigure(lastAccuracy, 1, kAccuracy, "Nauwkeurigheid in het laatste spel");
+    placeFigure(lastWords, 2, kWords, "Woorden in het laatste spel");
+    placeFigure(lastScore, 3, kScore, "Score van het laatste spel");
+    placeFigure(lastLevel, 4, kLevel, "Level van het laatste spel");
+    lastSummary.setup(pixels(8, kFirstRow + 5 * kRowHeight + 6, kFrameWidth - 16, 190), "");
+    lastSummary.setPurpose("Het laatste spel vergeleken");
+
+    bests.setup(pixels(kFrameWidth + 8, 0, kFrameWidth, kPageHeight), kBests);
+    placeFigure(bestWordsPerMinute, 0, kWordsPerMinute, "Record woorden per minuut");
+    placeFigure(bestAccuracy, 1, kAccuracy, "Record nauwkeurigheid");
+    placeFigure(bestScore, 2, kScore, "Hoogste score");
+    placeFigure(bestLevel, 3, kLevel, "Hoogste level");
+    placeFigure(longestSequence, 4, kLongestSequence, "Langste reeks onthouden");
+    placeFigure(games, 5, kGames, "Gespeelde spellen");
+    recordRule.setup(pixels(8, kFirstRow + 6 * kRowHeight + 6, kFrameWidth - 16, 60), kRecordRule);
+}
+
+void StatisticsWindow::showBeside(QWidget& other, const QRect& keepFree) {
     refresh();
-    if (!isVisible()) {
-        const QRect screen = other.screen() ? other.screen()->availableGeometry() : QRect();
-        move(screen.isEmpty() ? other.frameGeometry().topRight()
-                              : placeBeside(other.frameGeometry(), frameGeometry().size(), screen));
+    ui::showApart(*this, other, keepFree);
+}
+
+void StatisticsWindow::markStale() noexcept {
+    stale_ = true;
+    if (!isVisible() || refreshDue_) {
+        return;
     }
-    QWidget::show();
-    raise();
-    activateWindow();
+    // After the word's own work, when the event loop next comes by.
+    refreshDue_ = true;
+    QTimer::singleShot(0, this, [this] {
+        refreshDue_ = false;
+        if (stale_ && isVisible()) {
+            refresh();
+        }
+    });
 }
 
 void StatisticsWindow::refresh() {
     stale_ = false;
     present(store_.summary());
-}
-
-void StatisticsWindow::changeEvent(QEvent* event) {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && stale_) {
-        refresh();
-    }
 }
 
 void StatisticsWindow::present(const Summary& summary) {
@@ -162,45 +230,70 @@ void StatisticsWindow::present(const Summary& summary) {
     const bool history = !summary.empty();
     empty.setCaption(store_.failed() ? kNothingToShow : kEmpty);
     empty.setVisible(!history);
-    for (QWidget* part : {static_cast<QWidget*>(&lastGame), static_cast<QWidget*>(&bests),
-                          static_cast<QWidget*>(&troublesome), static_cast<QWidget*>(&progress),
-                          static_cast<QWidget*>(&keys)}) {
-        part->setVisible(history);
-    }
+    tabs.setVisible(history);
     if (!history) {
         return;
     }
-    showLastGame(summary.lastGame.value_or(GameRecord{}));
+    showLastGame(summary);
     showBests(summary.bests);
     showTroublesome(summary.troublesome);
     chart.setProgress(summary.progress);
     chart.setAccessibleDescription(
-        QStringLiteral("%1 spellen met toetsaanslagen. Laatste spel: %2 woorden per minuut, %3% "
+        QStringLiteral("%1 spellen met toetsaanslagen. Laatste spel: %2 woorden per minuut, %3 "
                        "nauwkeurig.")
-            .arg(summary.progress.size())
+            .arg(summary.progress.empty() ? 0 : summary.progress.back().number)
             .arg(base::toQString(lastWordsPerMinute.value.caption()),
-                 oneDecimal(summary.lastGame ? accuracyPercent(summary.lastGame->correct,
-                                                               summary.lastGame->keystrokes)
-                                             : 0)));
+                 base::toQString(lastAccuracy.value.caption())));
     keyboard.setKeys(summary.keys);
+    showMixups(summary.mixups);
 }
 
-void StatisticsWindow::showLastGame(const GameRecord& game) {
-    lastWordsPerMinute.value.setCaption(
-        bytes(oneDecimal(wordsPerMinute(game.characters, game.activeMs))));
-    lastAccuracy.value.setCaption(percent(accuracyPercent(game.correct, game.keystrokes)));
-    lastWords.value.setCaption(bytes(QString::fromLatin1(stats_texts::kWordsCompletedMissed)
-                                         .arg(game.completed)
-                                         .arg(game.missed)));
-    lastScore.value.setCaption(base::decimal(game.score));
-    lastLevel.value.setCaption(base::decimal(game.level));
+void StatisticsWindow::showLastGame(const Summary& summary) {
+    lastSummary.setCaption(lastGameSummary(summary));
+    const std::optional<GameRecord>& game = summary.lastGame;
+    const std::optional<GameRecord>& before = summary.previousGame;
+    const bool timed = game && hasTime(*game);
+    const bool typed = game && game->keystrokes > 0;
+    std::optional<QString> speed;
+    std::optional<QString> accuracy;
+    if (timed) {
+        const double now = wordsPerMinute(game->characters, game->activeMs);
+        speed = oneDecimal(now);
+        if (before && hasTime(*before)) {
+            *speed += QStringLiteral(" (") +
+                      change(now, wordsPerMinute(before->characters, before->activeMs)) +
+                      QLatin1Char(')');
+        }
+    }
+    if (typed) {
+        const double now = accuracyPercent(game->correct, game->keystrokes);
+        accuracy = percentText(now);
+        if (before && before->keystrokes > 0) {
+            *accuracy += QStringLiteral(" (") +
+                         change(now, accuracyPercent(before->correct, before->keystrokes)) +
+                         QLatin1Char(')');
+        }
+    }
+    lastWordsPerMinute.value.setCaption(orNone(speed));
+    lastAccuracy.value.setCaption(orNone(accuracy));
+    lastWords.value.setCaption(game ? bytes(QString::fromLatin1(stats_texts::kWordsCompletedMissed)
+                                                .arg(game->completed)
+                                                .arg(game->missed))
+                                    : std::string(stats_texts::kNone));
+    lastScore.value.setCaption(game ? base::decimal(game->score) : stats_texts::kNone);
+    lastLevel.value.setCaption(game ? base::decimal(game->level) : stats_texts::kNone);
 }
 
 void StatisticsWindow::showBests(const Summary::Bests& best) {
-    bestWordsPerMinute.value.setCaption(bytes(oneDecimal(best.wordsPerMinute)));
-    bestAccuracy.value.setCaption(percent(best.accuracy));
-    bestScore.value.setCaption(base::decimal(best.score));
-    bestLevel.value.setCaption(base::decimal(best.level));
+    const auto number = [](const auto& value) {
+        return value ? base::decimal(static_cast<qint64>(*value)) : std::string(stats_texts::kNone);
+    };
+    bestWordsPerMinute.value.setCaption(
+        best.wordsPerMinute ? bytes(oneDecimal(*best.wordsPerMinute)) : stats_texts::kNone);
+    bestAccuracy.value.setCaption(best.accuracy ? bytes(percentText(*best.accuracy))
+                                                : stats_texts::kNone);
+    bestScore.value.setCaption(number(best.score));
+    bestLevel.value.setCaption(number(best.level));
     longestSequence.value.setCaption(base::decimal(best.longestSequence));
     games.value.setCaption(base::decimal(best.games));
 }
@@ -220,6 +313,19 @@ void StatisticsWindow::showTroublesome(const std::vector<Summary::Trouble>& word
         ++row;
     }
     troublesomeWords.setCurrentItem(nullptr);
+}
+
+void StatisticsWindow::showMixups(const std::vector<Summary::Mixup>& found) {
+    using namespace stats_texts;
+    if (found.empty()) {
+        mixups.setCaption(kNoMixups);
+        return;
+    }
+    QStringList parts;
+    for (const Summary::Mixup& mixup : found) {
+        parts << QString::fromLatin1(kMixup).arg(mixup.typed, mixup.due);
+    }
+    mixups.setCaption(kMixupsIntro + bytes(parts.join(QStringLiteral(", "))) + ".");
 }
 
 }  // namespace stats

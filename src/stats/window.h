@@ -8,6 +8,7 @@
 #include "stats/store.h"
 #include "ui/controls.h"
 
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
 
@@ -23,66 +24,74 @@ struct Figure {
     ui::Label value;
 };
 
-// The "Statistieken" window: the last game, the personal bests, words per minute and
-// accuracy per game over time, the ten words missed or mistyped most, and the keyboard
-// coloured by each key's error rate. It opens beside the game without stopping it, one
-// window only; closing hides it. Its figures are read from the store whenever it is
-// opened, at the end of a game and when the player comes back to it after playing on.
-// Without history it shows a friendly text instead; when recording has stopped, it says
-// why.
+// The "Statistieken" window, in four tabs: the last game against the one before and the
+// last ten, with the personal records; words per minute and accuracy game by game; the
+// ten words missed or mistyped most; and the keyboard coloured by each key's error rate,
+// with the keys typed most often in place of another. It opens apart from the game
+// without taking the keyboard or stopping it, one window only; closing hides it. While it
+// is open it follows every word and game. Without history it shows a friendly text
+// instead; when recording has stopped, it says why.
 class StatisticsWindow : public QWidget {
     Q_OBJECT
 public:
     // `keptWhere` tells the player what is recorded and where it is kept.
     StatisticsWindow(Store& store, std::string keptWhere);
 
-    // Brings the window up to date and shows it beside `other`, or in front where it is.
-    void showBeside(QWidget& other);
+    // Brings the window up to date and shows it apart from `other`, off its `keepFree`.
+    void showBeside(QWidget& other, const QRect& keepFree);
     void refresh();
-    // A word was stored meanwhile: read again when the player next turns to the window.
-    void markStale() noexcept { stale_ = true; }
+    // A word was stored meanwhile: read again soon when open, else when next shown.
+    void markStale() noexcept;
 
     ui::Label status{this, "status"};  // what is recorded, or why not
-    ui::Label empty{this, "empty"};    // instead of everything below while there is no history
+    ui::Label empty{this, "empty"};    // instead of the tabs while there is no history
+    QTabWidget tabs{this};
 
-    ui::Frame lastGame{this, "lastGame"};
+    QWidget overview;
+    ui::Frame lastGame{&overview, "lastGame"};
     Figure lastWordsPerMinute{&lastGame, "lastWordsPerMinuteCaption", "lastWordsPerMinute"};
     Figure lastAccuracy{&lastGame, "lastAccuracyCaption", "lastAccuracy"};
     Figure lastWords{&lastGame, "lastWordsCaption", "lastWords"};
     Figure lastScore{&lastGame, "lastScoreCaption", "lastScore"};
     Figure lastLevel{&lastGame, "lastLevelCaption", "lastLevel"};
+    ui::Label lastSummary{&lastGame, "lastSummary"};  // average, records, why none
 
-    ui::Frame bests{this, "bests"};
+    ui::Frame bests{&overview, "bests"};
     Figure bestWordsPerMinute{&bests, "bestWordsPerMinuteCaption", "bestWordsPerMinute"};
     Figure bestAccuracy{&bests, "bestAccuracyCaption", "bestAccuracy"};
     Figure bestScore{&bests, "bestScoreCaption", "bestScore"};
     Figure bestLevel{&bests, "bestLevelCaption", "bestLevel"};
     Figure longestSequence{&bests, "longestSequenceCaption", "longestSequence"};
     Figure games{&bests, "gamesCaption", "games"};
+    ui::Label recordRule{&bests, "recordRule"};
 
-    ui::Frame troublesome{this, "troublesome"};
-    QTableWidget troublesomeWords{&troublesome};
-
-    ui::Frame progress{this, "progress"};
+    ui::Frame progress{nullptr, "progress"};
     ProgressChart chart{&progress};
 
-    ui::Frame keys{this, "keys"};
+    ui::Frame troublesome{nullptr, "troublesome"};
+    QTableWidget troublesomeWords{&troublesome};
+
+    ui::Frame keys{nullptr, "keys"};
     KeyboardView keyboard{&keys};
     ui::Label keysLegend{&keys, "keysLegend"};
-
-protected:
-    void changeEvent(QEvent* event) override;
+    ui::Label mixups{&keys, "mixups"};
 
 private:
     void layOut();
+    void layOutOverview();
     void present(const Summary& summary);
-    void showLastGame(const GameRecord& game);
+    void showLastGame(const Summary& summary);
     void showBests(const Summary::Bests& bests);
     void showTroublesome(const std::vector<Summary::Trouble>& words);
+    void showMixups(const std::vector<Summary::Mixup>& mixups);
 
     Store& store_;
     std::string keptWhere_;
     bool stale_ = true;
+    bool refreshDue_ = false;
 };
+
+// What the window says of the last game below its figures.
+std::string lastGameSummary(const Summary& summary);
 
 }  // namespace stats

@@ -70,7 +70,7 @@ void Form::keyPressEvent(QKeyEvent* event) {
 void Form::offerStatistics() {
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(f2, &QShortcut::activated, this,
-            [this] { ctx.guard([this] { ctx.statistics->showWindow(*this); }); });
+            [this] { ctx.guard([this] { ctx.statistics->showWindow(*this, keptFree()); }); });
 }
 
 Qt::WindowFlags fixedDialogFrame() {

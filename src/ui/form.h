@@ -38,6 +38,8 @@ public:
     void showForm();
     bool loaded() const { return loaded_; }
     virtual void Form_Load() {}
+    // The part of the window that another window must not cover while one plays.
+    virtual QRect keptFree() const { return rect(); }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

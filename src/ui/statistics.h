@@ -7,6 +7,7 @@
 
 #include <string_view>
 
+class QRect;
 class QWidget;
 
 namespace ui {
@@ -34,13 +35,19 @@ public:
     virtual void gameEnded(const GameFigures&) noexcept {}
     // Keystrokes in the main window's typing box.
     void keyPressed(const KeyPress&) noexcept override {}
+    // The box's text was a typed command: the keys that typed it since the box was last
+    // empty were no typing of the word.
+    virtual void commandTyped() noexcept {}
+    // "/p": the word stands still until the game goes on.
+    virtual void paused(bool /*standing*/) noexcept {}
 
     // Memory mode: a correct sequence of this many words; the window hidden again.
     virtual void sequenceRemembered(int /*words*/) noexcept {}
     virtual void memoryVisitEnded() noexcept {}
 
-    // F2: the statistics window, beside the window that asks.
-    virtual void showWindow(QWidget& /*beside*/) noexcept {}
+    // F2: the statistics window, apart from the window that asks and off `keepFree`, the
+    // part of it (in its own coordinates) where the game is played.
+    virtual void showWindow(QWidget& /*beside*/, const QRect& /*keepFree*/) noexcept {}
 };
 
 }  // namespace ui

@@ -125,6 +125,7 @@ void TextBox::observe(const QKeyEvent& event) const {
     KeyPress press;
     press.place = hasSelectedText() ? selectionStart() : cursorPosition();
     press.correction = event.key() == Qt::Key_Backspace || event.key() == Qt::Key_Delete;
+    press.intoEmptyBox = QLineEdit::text().isEmpty();
     // Control characters (Ctrl+A, Backspace's own) type nothing into a single-line box.
     if (!press.correction && !text.isEmpty() && text.front().isPrint()) {
         press.typed = text;
