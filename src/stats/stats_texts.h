@@ -70,4 +70,15 @@ inline constexpr const char* kAccuracySeries = "Nauwkeurigheid (%)";
 inline constexpr const char* kKeysLegend =
     "Groen: weinig fouten. Rood: een op de vijf keer of vaker fout. Grijs: nog niet getypt.";
 
+// The progress chart.
+inline constexpr const char* kProgressChartName =
+    "Grafiek van woorden per minuut en nauwkeurigheid per spel";
+inline constexpr const char* kAverageSeries = "Gemiddelde van 10 spellen";
+// The game's number, when it began, words per minute, accuracy.
+inline constexpr const char* kGameTip = "Spel %1 (%2): %3 woorden per minuut, %4% nauwkeurig";
+// A run of games shown as one point: its first and last number, when the last began, and the
+// run's average words per minute and accuracy.
+inline constexpr const char* kGamesTip =
+    "Spellen %1\x96%2 (tot %3): gemiddeld %4 woorden per minuut, %5% nauwkeurig";
+
 }  // namespace stats_texts
