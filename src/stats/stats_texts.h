@@ -99,4 +99,15 @@ inline constexpr const char* kMixupsIntro = "Je typt vaak ";
 inline constexpr const char* kMixup = "%1 waar %2 hoort";
 inline constexpr const char* kNoMixups = "Nog geen toets die je vaak (3 keer of meer) verwisselt.";
 
+// The progress chart.
+inline constexpr const char* kProgressChartName =
+    "Grafiek van woorden per minuut en nauwkeurigheid per spel";
+inline constexpr const char* kAverageSeries = "Gemiddelde van 10 spellen";
+// The game's number, when it began, words per minute, accuracy.
+inline constexpr const char* kGameTip = "Spel %1 (%2): %3 woorden per minuut, %4% nauwkeurig";
+// A run of games shown as one point: its first and last number, when the last began, and the
+// run's average words per minute and accuracy.
+inline constexpr const char* kGamesTip =
+    "Spellen %1\x96%2 (tot %3): gemiddeld %4 woorden per minuut, %5% nauwkeurig";
+
 }  // namespace stats_texts
