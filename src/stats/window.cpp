@@ -31,12 +31,15 @@ constexpr int kPageHeight = 320;
 constexpr int kRowHeight = 19;
 constexpr int kFirstRow = 20;
 constexpr int kFrameWidth = 244;
+constexpr int kRecordCaptionWidth = 150;
 constexpr ui::Font kEmptyFont{ui::kSansFace, 12, false};
 
-void placeFigure(Figure& figure, int row, const char* caption, const char* purpose) {
+// The last game's figures are long ("12 getypt, 3 gemist"), the records' captions are.
+void placeFigure(Figure& figure, int row, const char* caption, const char* purpose,
+                 int captionWidth = 106) {
     const int top = kFirstRow + row * kRowHeight;
-    figure.caption.setup(pixels(8, top, 122, 17), caption);
-    figure.value.setup(pixels(130, top, 108, 17), "");
+    figure.caption.setup(pixels(8, top, captionWidth, 17), caption);
+    figure.value.setup(pixels(8 + captionWidth, top, kFrameWidth - 14 - captionWidth, 17), "");
     figure.value.setPurpose(purpose);
 }
 
@@ -189,12 +192,12 @@ void StatisticsWindow::layOutOverview() {
     lastSummary.setPurpose("Het laatste spel vergeleken");
 
     bests.setup(pixels(kFrameWidth + 8, 0, kFrameWidth, kPageHeight), kBests);
-    placeFigure(bestWordsPerMinute, 0, kWordsPerMinute, "Record woorden per minuut");
-    placeFigure(bestAccuracy, 1, kAccuracy, "Record nauwkeurigheid");
-    placeFigure(bestScore, 2, kScore, "Hoogste score");
-    placeFigure(bestLevel, 3, kLevel, "Hoogste level");
-    placeFigure(longestSequence, 4, kLongestSequence, "Langste reeks onthouden");
-    placeFigure(games, 5, kGames, "Gespeelde spellen");
+    placeFigure(bestWordsPerMinute, 0, kWordsPerMinute, "Record woorden per minuut", kRecordCaptionWidth);
+    placeFigure(bestAccuracy, 1, kAccuracy, "Record nauwkeurigheid", kRecordCaptionWidth);
+    placeFigure(bestScore, 2, kScore, "Hoogste score", kRecordCaptionWidth);
+    placeFigure(bestLevel, 3, kLevel, "Hoogste level", kRecordCaptionWidth);
+    placeFigure(longestSequence, 4, kLongestSequence, "Langste reeks onthouden", kRecordCaptionWidth);
+    placeFigure(games, 5, kGames, "Gespeelde spellen", kRecordCaptionWidth);
     recordRule.setup(pixels(8, kFirstRow + 6 * kRowHeight + 6, kFrameWidth - 16, 60), kRecordRule);
 }
 

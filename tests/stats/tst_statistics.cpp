@@ -160,7 +160,7 @@ void StatisticsTest::scriptedGameGivesExactFigures() {
     // Six characters completed in a tenth of a minute: 1.2 words in 0.1 minute.
     QCOMPARE(stats::wordsPerMinute(played.characters, played.activeMs), 12.0);
     QCOMPARE(stats::accuracyPercent(played.correct, played.keystrokes), 80.0);
-    QCOMPARE(summary.bests.wordsPerMinute, 12.0);
+    QVERIFY2(!summary.bests.wordsPerMinute, "three words are no record");
     QCOMPARE(summary.bests.longestSequence, 2);
 
     QStringList errorsPerKey;
@@ -302,7 +302,8 @@ void StatisticsTest::migrationFromVersionOneKeepsTheData() {
     QCOMPARE(summary.troublesome[1].missed, 1);
     QVERIFY(summary.keys.empty());
     Connection migrated(path, QStringLiteral("migrated"));
-    QCOMPARE(migrated.column(QStringLiteral("PRAGMA user_version")), QVariantList({2}));
+    QCOMPARE(migrated.column(QStringLiteral("PRAGMA user_version")),
+             QVariantList({stats::schema::kCurrentVersion}));
     QCOMPARE(migrated.column(QStringLiteral("SELECT COUNT(*) FROM words")), QVariantList({5}));
 }
 

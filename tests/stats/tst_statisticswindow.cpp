@@ -102,8 +102,7 @@ void StatisticsWindowTest::withoutHistoryAFriendlyText() {
     QVERIFY(window.isVisible());
     QVERIFY(window.empty.isVisible());
     QCOMPARE(window.empty.caption(), std::string(stats_texts::kEmpty));
-    QVERIFY(!window.progress.isVisible());
-    QVERIFY(!window.lastGame.isVisible());
+    QVERIFY(!window.tabs.isVisible());
     QVERIFY2(!QFile::exists(path), "looking creates no database");
 }
 
@@ -123,7 +122,7 @@ void StatisticsWindowTest::textsFitAndControlsHaveRolesAndNames() {
     QWidget game;
     statistics.showWindow(game);
     stats::StatisticsWindow& window = *statistics.window();
-    QCOMPARE(window.progress.isVisible(), history);
+    QCOMPARE(window.tabs.isVisible(), history);
     if (history) {
         QCOMPARE(window.lastWords.value.caption(), std::string("9999 getypt, 9999 gemist"));
         QCOMPARE(window.troublesomeWords.rowCount(), 2);
