@@ -104,6 +104,7 @@ class StatisticsTest : public QObject {
     Q_OBJECT
 private slots:
     void scriptedGameGivesExactFigures();
+    void pausesCommandsAndGodModeAreNoTyping();
     void brokenDatabaseLeavesPlayAndFileUntouched_data();
     void brokenDatabaseLeavesPlayAndFileUntouched();
     void migrationFromVersionOneKeepsTheData();
@@ -183,6 +184,55 @@ void StatisticsTest::scriptedGameGivesExactFigures() {
     QCOMPARE(stored.column(QStringLiteral("SELECT word || ' ' || completed || ' ' || ms || ' ' "
                                           "|| keystrokes || ' ' || errors FROM words ORDER BY id")),
              QVariantList({"kat 1 2000 4 1", "vis 1 1000 3 0", "hond 0 3000 3 1"}));
+}
+
+// "kat" paused for ten minutes with /p and typed after it, "/god" typed mid-word, the game
+// left with "/god" and Yes while "vis" runs on into the next game, where it is missed.
+void StatisticsTest::pausesCommandsAndGodModeAreNoTyping() {
+    QTemporaryDir folder;
+    FakeClock clock;
+    stats::TypingStatistics statistics(folder.filePath(QStringLiteral("statistieken.sqlite")),
+                                       &clock);
+    Game game({"kat", "hond", "vis"}, {"bonuswoord"}, &statistics);
+    game.startWord(1);
+    clock.now = 500;
+    typeKeys(game, "/p");
+    QVERIFY(!game->Timer1.enabled());
+    clock.now = 600'500;
+    typeKeys(game, "/p");
+    clock.now = 601'000;
+    game.sandbox.random.script({Game::drawing(1, 2)});  // the next word: "vis"
+    typeKeys(game, "kat");
+    QCOMPARE(game->currentWord, std::string("vis"));
+    typeKeys(game, "v/god");  // not a command: the box holds "v/god"
+    QTest::keyClick(&game->invoer, Qt::Key_Delete);
+    typeKeys(game, "/god");
+    QVERIFY(game->godMode);
+    clock.now = 602'000;
+    game.sandbox.dialogs.answer(base::kYes);
+    typeKeys(game, "/god");  // leaving god mode resets the game
+    QVERIFY(!game->godMode);
+    clock.now = 610'000;
+    game.missWord();
+    game->rstgame_Click();
+
+    Connection stored(folder.filePath(QStringLiteral("statistieken.sqlite")));
+    // Per game: time, words, keystrokes, correct, god mode. "kat" ran 500 ms before the
+    // pause and 500 after; "vis" 9 s, with "v/god" typed: 5 keys, 1 right.
+    QCOMPARE(stored.column(QStringLiteral(
+                 "SELECT active_ms || ' ' || completed || '/' || missed || ' ' || keystrokes || "
+                 "' ' || correct || ' ' || god_mode FROM games ORDER BY id")),
+             QVariantList({"1000 1/0 3 3 1", "9000 0/1 5 1 0"}));
+    const stats::Summary summary = statistics.store().summary();
+    // The god-mode game's points are no record; no game had ten words for a speed record.
+    QCOMPARE(summary.bests.score, std::optional<qint64>(0));
+    QVERIFY(!summary.bests.wordsPerMinute);
+    QCOMPARE(summary.bests.games, 2);
+    QCOMPARE(stored.column(QStringLiteral("SELECT word FROM troublesome_words")),
+             QVariantList({"vis"}));
+    // The slip in "v/god": '/' where 'i' was due, 'g' where 's' was, and three past the end.
+    QCOMPARE(stored.column(QStringLiteral("SELECT due || typed FROM confusions ORDER BY 1")),
+             QVariantList({"i/", "sg"}));
 }
 
 void StatisticsTest::brokenDatabaseLeavesPlayAndFileUntouched_data() {

@@ -7,6 +7,7 @@
 #include "stats/stats_texts.h"
 #include "stats/typingstatistics.h"
 #include "stats/window.h"
+#include "ui/placement.h"
 
 #include <QAccessible>
 #include <QLineSeries>
@@ -81,6 +82,47 @@ QStringList problems(stats::StatisticsWindow& window) {
     return wrong;
 }
 
+// One game as the store keeps it: `words` completed of `length` characters each, typed in
+// `ms` with `slips` wrong keys among `keys`.
+struct Played {
+    int words;
+    qint64 ms;
+    qint64 keys;
+    qint64 slips;
+    qint64 score;
+    bool god = false;
+};
+
+void store(stats::Store& store, const Played& played) {
+    stats::GameRecord game{.activeMs = played.ms,
+                           .score = played.score,
+                           .completed = played.words,
+                           .godMode = played.god,
+                           .keystrokes = played.keys,
+                           .correct = played.keys - played.slips,
+                           .characters = played.words * 5};
+    QVERIFY(store.saveWord(game, {"woord", true, played.ms, 5, 0}, {}));
+    QVERIFY(store.saveGame(game));
+}
+
+// Dutch, one decimal, as the player reads figures.
+QString shown(double value) {
+    return QString::number(std::round(value * 10) / 10, 'f', 1).replace(QLatin1Char('.'),
+                                                                       QLatin1Char(','));
+}
+
+QString difference(double now, double before) {
+    return (now >= before ? QStringLiteral("+") : QString()) + shown(now - before);
+}
+
+double speedOf(const Played& game) {
+    return game.words * 5 / 5.0 / (game.ms / 60000.0);  // a word is five characters
+}
+
+double accuracyOf(const Played& game) {
+    return 100.0 * (game.keys - game.slips) / game.keys;
+}
+
 }  // namespace
 
 class StatisticsWindowTest : public QObject {
@@ -90,6 +132,8 @@ private slots:
     void textsFitAndControlsHaveRolesAndNames_data();
     void textsFitAndControlsHaveRolesAndNames();
     void f2OpensOneWindowFromEitherGame();
+    void figuresAreTheGamesOwn();
+    void placedOffTheLane();
 };
 
 void StatisticsWindowTest::withoutHistoryAFriendlyText() {
@@ -165,6 +209,92 @@ void StatisticsWindowTest::f2OpensOneWindowFromEitherGame() {
         windows += qobject_cast<stats::StatisticsWindow*>(top) != nullptr;
     }
     QCOMPARE(windows, 1);
+}
+
+// Records come from games played without /god and of ten words or more; the last game is
+// set against the one before and the average of the last ten.
+void StatisticsWindowTest::figuresAreTheGamesOwn() {
+    QTemporaryDir folder;
+    stats::TypingStatistics statistics(folder.filePath(QStringLiteral("statistieken.sqlite")));
+    const std::vector<Played> games = {
+        {12, 60'000, 70, 7, 5000},        // counts: 12 wpm, 90%
+        {40, 60'000, 200, 0, 99'000, true},  // god mode: fastest, never a record
+        {3, 6000, 15, 0, 1000},          // three words: 30 wpm, 100%, too short
+        {20, 50'000, 110, 4, 7000},      // counts: 24 wpm
+        {10, 40'000, 52, 1, 6000},       // the last: 15 wpm, the best accuracy
+    };
+    for (const Played& game : games) {
+        store(statistics.store(), game);
+    }
+    QWidget beside;
+    statistics.showWindow(beside);
+    stats::StatisticsWindow& window = *statistics.window();
+    const auto text = [](const ui::Label& label) { return base::toQString(label.caption()); };
+    const Played& last = games[4];
+    const Played& before = games[3];
+    QCOMPARE(text(window.lastWordsPerMinute.value),
+             shown(speedOf(last)) + " (" + difference(speedOf(last), speedOf(before)) + ")");
+    QCOMPARE(text(window.lastAccuracy.value),
+             shown(accuracyOf(last)) + "% (" + difference(accuracyOf(last), accuracyOf(before)) + ")");
+    QCOMPARE(text(window.bestWordsPerMinute.value), shown(speedOf(games[3])));
+    QCOMPARE(text(window.bestAccuracy.value), shown(accuracyOf(last)) + "%");
+    QCOMPARE(text(window.bestScore.value), QStringLiteral("7000"));
+    QCOMPARE(text(window.games.value), QStringLiteral("5"));
+    double speeds = 0;
+    double accuracies = 0;
+    for (const Played& game : games) {
+        speeds += speedOf(game);
+        accuracies += accuracyOf(game);
+    }
+    QVERIFY2(text(window.lastSummary)
+                 .startsWith(QStringLiteral("Gemiddelde van de laatste 5 spellen: %1 woorden per "
+                                            "minuut, %2% nauwkeurig.")
+                                 .arg(shown(speeds / 5), shown(accuracies / 5))),
+             qPrintable(text(window.lastSummary)));
+    QVERIFY2(text(window.lastSummary).endsWith(QStringLiteral("Nieuw record: nauwkeurigheid.")),
+             qPrintable(text(window.lastSummary)));
+
+    // A game without a keystroke has no figures to show; only its words and score.
+    stats::GameRecord idle{.missed = 1};
+    QVERIFY(statistics.store().saveWord(idle, {"woord", false, 0, 0, 0}, {}));
+    window.refresh();
+    QCOMPARE(window.lastWordsPerMinute.value.caption(), std::string(stats_texts::kNone));
+    QCOMPARE(window.lastAccuracy.value.caption(), std::string(stats_texts::kNone));
+    QCOMPARE(text(window.bestWordsPerMinute.value), shown(speedOf(games[3])));
+}
+
+// The window covers none of the lane where the screen has room, and as little as it can
+// where it has not; F2 leaves the keyboard with the game.
+void StatisticsWindowTest::placedOffTheLane() {
+    // The game centred on the screen, its lane and all below it 166 px from its top.
+    const QSize size(536, 432);
+    const auto covered = [&](const QRect& screen) {
+        QRect game(0, 0, 740, 430);
+        game.moveCenter(screen.center());
+        const QRect lane = game.adjusted(0, 166, 0, 0);
+        const QRect placed(ui::placeApart(game, lane, size, screen), size);
+        if (!screen.contains(placed)) {
+            return -1;
+        }
+        return placed.intersected(lane).isEmpty() ? 0 : placed.intersected(lane).height();
+    };
+    QCOMPARE(covered(QRect(0, 0, 1920, 1080)), 0);  // beside
+    QCOMPARE(covered(QRect(0, 0, 1280, 1024)), 0);  // above, over the score only
+    // 1366x768: no room anywhere; it covers the lane only as far as it must, from the top
+    // of the screen down.
+    QCOMPARE(covered(QRect(0, 0, 1366, 768)), size.height() - ((768 - 430) / 2 + 166));
+
+    QTemporaryDir folder;
+    stats::TypingStatistics statistics(folder.filePath(QStringLiteral("statistieken.sqlite")));
+    Game played({"kat", "hond", "vis"}, {"bonuswoord"}, &statistics);
+    played->show();
+    QApplication::setActiveWindow(&played.form());
+    played.startWord(1);
+    QTest::keyClick(&played->invoer, Qt::Key_F2);
+    QVERIFY(statistics.window()->isVisible());
+    QCOMPARE(QApplication::focusWidget(), &played->invoer);
+    QTest::keyClicks(&played->invoer, QStringLiteral("ka"));
+    QCOMPARE(played->invoer.text(), std::string("ka"));
 }
 
 QTEST_MAIN(StatisticsWindowTest)
