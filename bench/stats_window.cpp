@@ -24,6 +24,22 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// The process's resident memory now and at its peak, in MB, as the kernel counts it.
+double memoryMb(const char* field) {
+    std::FILE* status = std::fopen("/proc/self/status", "r");
+    char line[256];
+    double kb = 0;
+    while (status && std::fgets(line, sizeof line, status)) {
+        if (std::strncmp(line, field, std::strlen(field)) == 0) {
+            kb = std::atof(line + std::strlen(field));
+        }
+    }
+    if (status) {
+        std::fclose(status);
+    }
+    return kb / 1024;
+}
+
 double msSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
@@ -115,6 +131,7 @@ int main(int argc, char* argv[]) {
     game.show();
     QApplication::processEvents();
 
+    const double before = memoryMb("VmRSS:");
     auto start = Clock::now();
     const stats::Summary summary = statistics.store().summary();
     const double readMs = msSince(start);
@@ -133,5 +150,7 @@ int main(int argc, char* argv[]) {
 
     std::printf("games %lld\nread_ms %.1f\nopen_first_ms %.1f\nopen_again_ms %.1f\n",
                 static_cast<long long>(summary.bests.games), readMs, firstMs, againMs);
+    std::printf("window_mb %.1f (resident %.1f before it, peak %.1f)\n",
+                memoryMb("VmRSS:") - before, before, memoryMb("VmHWM:"));
     return statistics.store().failed() ? 1 : 0;
 }

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Screenshots of the "Statistieken" window beside the game under Xvfb: without history and
-# with some, at scale 1 and 2, to look at for anything clipped or overlapping.
+# with one game and with fifty, at scale 1 and 2, to look at for anything clipped or overlapping.
 # Usage: scripts/screenshot-stats.sh <output folder>   (after scripts/build.sh)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +16,7 @@ game=""
 cleanup() { stop_own ${game:-} "$xvfb"; rm -rf "$work"; }
 trap cleanup EXIT
 
-for history in 0 40; do
+for history in 0 1 50; do
     for scale in 1 2; do
         folder="$work/h$history-s$scale"
         mkdir -p "$folder"

@@ -134,7 +134,7 @@ void Recorder::wordEnded(bool completed, const ui::GameFigures& figures) {
     game_.keystrokes += tally.keystrokes;
     game_.correct += tally.correct;
     game_.corrections += tally.corrections;
-    WordRecord record{word_.bytes, completed, ms, tally.keystrokes, tally.errors,
+    WordRecord record{word_.bytes,      completed,           ms, tally.keystrokes, tally.errors,
                       tally.confusions, tally.confusionCount};
     store_.saveWord(game_, record, tally.keys);
 }

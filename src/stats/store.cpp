@@ -9,9 +9,9 @@
 #include "stats/stats_texts.h"
 
 #include <QFileInfo>
-#include <QStringList>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 #include <algorithm>
@@ -116,18 +116,12 @@ constexpr GameColumn column(const char* name) {
 }
 
 constexpr GameColumn kGameColumns[] = {
-    column<&GameRecord::started>("started"),
-    column<&GameRecord::activeMs>("active_ms"),
-    column<&GameRecord::score>("score"),
-    column<&GameRecord::level>("level"),
-    column<&GameRecord::completed>("completed"),
-    column<&GameRecord::missed>("missed"),
-    column<&GameRecord::bonusWon>("bonus_won"),
-    column<&GameRecord::bonusMissed>("bonus_missed"),
-    column<&GameRecord::godMode>("god_mode"),
-    column<&GameRecord::keystrokes>("keystrokes"),
-    column<&GameRecord::correct>("correct"),
-    column<&GameRecord::corrections>("corrections"),
+    column<&GameRecord::started>("started"),       column<&GameRecord::activeMs>("active_ms"),
+    column<&GameRecord::score>("score"),           column<&GameRecord::level>("level"),
+    column<&GameRecord::completed>("completed"),   column<&GameRecord::missed>("missed"),
+    column<&GameRecord::bonusWon>("bonus_won"),    column<&GameRecord::bonusMissed>("bonus_missed"),
+    column<&GameRecord::godMode>("god_mode"),      column<&GameRecord::keystrokes>("keystrokes"),
+    column<&GameRecord::correct>("correct"),       column<&GameRecord::corrections>("corrections"),
     column<&GameRecord::characters>("characters"),
 };
 
@@ -205,10 +199,10 @@ bool readBests(QSqlDatabase& db, qint64 lastId, Summary::Bests& bests, QSqlError
 
 bool readLastGames(QSqlDatabase& db, Summary& summary, QSqlError& error) {
     QSqlQuery query(db);
-    if (!select(query,
-                QStringLiteral("SELECT id, %1 FROM games ORDER BY id DESC LIMIT 2")
-                    .arg(columnList()),
-                error)) {
+    if (!select(
+            query,
+            QStringLiteral("SELECT id, %1 FROM games ORDER BY id DESC LIMIT 2").arg(columnList()),
+            error)) {
         return false;
     }
     if (query.next()) {
@@ -511,19 +505,19 @@ void Store::prepareAside() {
         !QSqlDatabase::isDriverAvailable(driverName()) || !refusal().isEmpty()) {
         return;
     }
-    preparing_ = std::thread([path = path_, onNetwork = onNetwork_,
-                              name = connection_ + QStringLiteral("-vooraf")] {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(driverName(), name);
-            db.setDatabaseName(path);
-            db.setConnectOptions(connectOptions(false));
-            if (db.open()) {
-                bringUpToDate(db, onNetwork);
+    preparing_ = std::thread(
+        [path = path_, onNetwork = onNetwork_, name = connection_ + QStringLiteral("-vooraf")] {
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase(driverName(), name);
+                db.setDatabaseName(path);
+                db.setConnectOptions(connectOptions(false));
+                if (db.open()) {
+                    bringUpToDate(db, onNetwork);
+                }
+                db.close();
             }
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-    });
+            QSqlDatabase::removeDatabase(name);
+        });
 }
 
 void Store::waitForPreparation() {

@@ -26,7 +26,7 @@ constexpr ui::TwipRect pixels(int left, int top, int width, int height) {
 
 constexpr int kWidth = 520;
 constexpr int kHeight = 400;
-constexpr int kPageWidth = 500;   // inside the tabs
+constexpr int kPageWidth = 500;  // inside the tabs
 constexpr int kPageHeight = 320;
 constexpr int kRowHeight = 19;
 constexpr int kFirstRow = 20;
@@ -146,6 +146,12 @@ void StatisticsWindow::layOut() {
     tabs.setDocumentMode(false);
     overview.setObjectName(QStringLiteral("overview"));
     overview.setAccessibleName(base::toQString(kOverviewTab).remove(QLatin1Char('&')));
+    // The pages in the window's own colour, the one its labels are painted in.
+    for (QWidget* page : {&overview, static_cast<QWidget*>(&progress),
+                          static_cast<QWidget*>(&troublesome), static_cast<QWidget*>(&keys)}) {
+        page->setAutoFillBackground(true);
+        page->setPalette(palette());
+    }
     tabs.addTab(&overview, base::toQString(kOverviewTab));
     tabs.addTab(&progress, base::toQString(kProgressTab));
     tabs.addTab(&troublesome, base::toQString(kWordsTab));
@@ -192,11 +198,13 @@ void StatisticsWindow::layOutOverview() {
     lastSummary.setPurpose("Het laatste spel vergeleken");
 
     bests.setup(pixels(kFrameWidth + 8, 0, kFrameWidth, kPageHeight), kBests);
-    placeFigure(bestWordsPerMinute, 0, kWordsPerMinute, "Record woorden per minuut", kRecordCaptionWidth);
+    placeFigure(bestWordsPerMinute, 0, kWordsPerMinute, "Record woorden per minuut",
+                kRecordCaptionWidth);
     placeFigure(bestAccuracy, 1, kAccuracy, "Record nauwkeurigheid", kRecordCaptionWidth);
     placeFigure(bestScore, 2, kScore, "Hoogste score", kRecordCaptionWidth);
     placeFigure(bestLevel, 3, kLevel, "Hoogste level", kRecordCaptionWidth);
-    placeFigure(longestSequence, 4, kLongestSequence, "Langste reeks onthouden", kRecordCaptionWidth);
+    placeFigure(longestSequence, 4, kLongestSequence, "Langste reeks onthouden",
+                kRecordCaptionWidth);
     placeFigure(games, 5, kGames, "Gespeelde spellen", kRecordCaptionWidth);
     recordRule.setup(pixels(8, kFirstRow + 6 * kRowHeight + 6, kFrameWidth - 16, 60), kRecordRule);
 }

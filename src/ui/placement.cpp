@@ -26,18 +26,19 @@ qint64 area(const QRect& a, const QRect& b) {
 QPoint placeApart(const QRect& other, const QRect& keepFree, const QSize& size,
                   const QRect& screen) {
     constexpr int kGap = 8;
-    const int xs[] = {other.right() + 1 + kGap, other.left() - kGap - size.width(),
-                      other.left(), screen.left(), screen.right() + 1 - size.width()};
+    const int xs[] = {other.right() + 1 + kGap, other.left() - kGap - size.width(), other.left(),
+                      screen.left(), screen.right() + 1 - size.width()};
     const int ys[] = {other.top(), other.bottom() + 1 + kGap, other.top() - kGap - size.height(),
                       screen.top(), screen.bottom() + 1 - size.height()};
     QPoint best = other.topLeft();
     auto bestCost = std::make_tuple(std::numeric_limits<qint64>::max(), qint64{0}, qint64{0});
     for (const int x : xs) {
         for (const int y : ys) {
-            const QPoint at(std::clamp(x, screen.left(),
-                                       std::max(screen.left(), screen.right() + 1 - size.width())),
-                            std::clamp(y, screen.top(),
-                                       std::max(screen.top(), screen.bottom() + 1 - size.height())));
+            const QPoint at(
+                std::clamp(x, screen.left(),
+                           std::max(screen.left(), screen.right() + 1 - size.width())),
+                std::clamp(y, screen.top(),
+                           std::max(screen.top(), screen.bottom() + 1 - size.height())));
             const QRect placed(at, size);
             const QPoint away = placed.center() - other.center();
             const auto cost = std::make_tuple(area(placed, keepFree), area(placed, other),
@@ -57,8 +58,8 @@ void showApart(QWidget& window, QWidget& other, const QRect& keepFree) {
         window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
     }
     if (!window.isVisible()) {
-        const bool placesItself = QGuiApplication::platformName().startsWith(
-            QLatin1String("wayland"));
+        const bool placesItself =
+            QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
         if (placesItself) {
             window.winId();
             if (window.windowHandle() && other.windowHandle()) {

@@ -37,7 +37,7 @@ private:
 struct KeyPress {
     int place = 0;      // where a typed character goes: the cursor, or the selection it replaces
     QStringView typed;  // the characters the key types; empty for a key that types none
-    bool correction = false;  // Backspace or Delete
+    bool correction = false;    // Backspace or Delete
     bool intoEmptyBox = false;  // the box held nothing before the key
 };
 

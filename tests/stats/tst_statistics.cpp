@@ -6,6 +6,7 @@
 #include "game.h"
 #include "memory/form2.h"
 #include "stats/schema.h"
+#include "stats/stats_texts.h"
 #include "stats/typingstatistics.h"
 #include "stats/window.h"
 
@@ -233,6 +234,11 @@ void StatisticsTest::pausesCommandsAndGodModeAreNoTyping() {
     // The slip in "v/god": '/' where 'i' was due, 'g' where 's' was, and three past the end.
     QCOMPARE(stored.column(QStringLiteral("SELECT due || typed FROM confusions ORDER BY 1")),
              QVariantList({"i/", "sg"}));
+    QCOMPARE(stored.column(QStringLiteral("SELECT errors FROM words WHERE word = 'vis'")),
+             QVariantList({4}));
+    // Once each is no habit yet: the window names none.
+    statistics.showWindow(game.form());
+    QCOMPARE(statistics.window()->mixups.caption(), std::string(stats_texts::kNoMixups));
 }
 
 void StatisticsTest::brokenDatabaseLeavesPlayAndFileUntouched_data() {

@@ -91,11 +91,13 @@ struct Played {
     qint64 slips;
     qint64 score;
     bool god = false;
+    int level = 1;
 };
 
 void store(stats::Store& store, const Played& played) {
     stats::GameRecord game{.activeMs = played.ms,
                            .score = played.score,
+                           .level = played.level,
                            .completed = played.words,
                            .godMode = played.god,
                            .keystrokes = played.keys,
@@ -107,8 +109,8 @@ void store(stats::Store& store, const Played& played) {
 
 // Dutch, one decimal, as the player reads figures.
 QString shown(double value) {
-    return QString::number(std::round(value * 10) / 10, 'f', 1).replace(QLatin1Char('.'),
-                                                                       QLatin1Char(','));
+    return QString::number(std::round(value * 10) / 10, 'f', 1)
+        .replace(QLatin1Char('.'), QLatin1Char(','));
 }
 
 QString difference(double now, double before) {
@@ -216,13 +218,15 @@ void StatisticsWindowTest::f2OpensOneWindowFromEitherGame() {
 void StatisticsWindowTest::figuresAreTheGamesOwn() {
     QTemporaryDir folder;
     stats::TypingStatistics statistics(folder.filePath(QStringLiteral("statistieken.sqlite")));
-    const std::vector<Played> games = {
-        {12, 60'000, 70, 7, 5000},        // counts: 12 wpm, 90%
-        {40, 60'000, 200, 0, 99'000, true},  // god mode: fastest, never a record
-        {3, 6000, 15, 0, 1000},          // three words: 30 wpm, 100%, too short
-        {20, 50'000, 110, 4, 7000},      // counts: 24 wpm
-        {10, 40'000, 52, 1, 6000},       // the last: 15 wpm, the best accuracy
-    };
+    // Six older games, then the five the figures come from.
+    std::vector<Played> games(6, Played{10, 60'000, 50, 5, 100});
+    games.insert(games.end(), {
+                                  {12, 60'000, 70, 7, 5000},              // counts: 12 wpm, 90%
+                                  {40, 60'000, 200, 0, 99'000, true, 9},  // god mode: no record
+                                  {3, 6000, 15, 0, 1000},                 // 30 wpm, 100%, too short
+                                  {20, 50'000, 110, 4, 7000},             // counts: 24 wpm
+                                  {10, 40'000, 52, 1, 6000},  // the last: the best accuracy
+                              });
     for (const Played& game : games) {
         store(statistics.store(), game);
     }
@@ -230,29 +234,59 @@ void StatisticsWindowTest::figuresAreTheGamesOwn() {
     statistics.showWindow(beside);
     stats::StatisticsWindow& window = *statistics.window();
     const auto text = [](const ui::Label& label) { return base::toQString(label.caption()); };
-    const Played& last = games[4];
-    const Played& before = games[3];
+    const Played& last = games[10];
+    const Played& before = games[9];
     QCOMPARE(text(window.lastWordsPerMinute.value),
              shown(speedOf(last)) + " (" + difference(speedOf(last), speedOf(before)) + ")");
-    QCOMPARE(text(window.lastAccuracy.value),
-             shown(accuracyOf(last)) + "% (" + difference(accuracyOf(last), accuracyOf(before)) + ")");
-    QCOMPARE(text(window.bestWordsPerMinute.value), shown(speedOf(games[3])));
+    QCOMPARE(
+        text(window.lastAccuracy.value),
+        shown(accuracyOf(last)) + "% (" + difference(accuracyOf(last), accuracyOf(before)) + ")");
+    QCOMPARE(text(window.bestWordsPerMinute.value), shown(speedOf(before)));
     QCOMPARE(text(window.bestAccuracy.value), shown(accuracyOf(last)) + "%");
     QCOMPARE(text(window.bestScore.value), QStringLiteral("7000"));
-    QCOMPARE(text(window.games.value), QStringLiteral("5"));
+    QCOMPARE(text(window.bestLevel.value), QStringLiteral("1"));
+    QCOMPARE(text(window.games.value), QStringLiteral("11"));
     double speeds = 0;
     double accuracies = 0;
-    for (const Played& game : games) {
-        speeds += speedOf(game);
-        accuracies += accuracyOf(game);
+    for (std::size_t i = 1; i < games.size(); ++i) {
+        speeds += speedOf(games[i]);
+        accuracies += accuracyOf(games[i]);
     }
     QVERIFY2(text(window.lastSummary)
-                 .startsWith(QStringLiteral("Gemiddelde van de laatste 5 spellen: %1 woorden per "
+                 .startsWith(QStringLiteral("Gemiddelde van de laatste 10 spellen: %1 woorden per "
                                             "minuut, %2% nauwkeurig.")
-                                 .arg(shown(speeds / 5), shown(accuracies / 5))),
+                                 .arg(shown(speeds / 10), shown(accuracies / 10))),
              qPrintable(text(window.lastSummary)));
     QVERIFY2(text(window.lastSummary).endsWith(QStringLiteral("Nieuw record: nauwkeurigheid.")),
              qPrintable(text(window.lastSummary)));
+
+    // A fast game of five words breaks no record.
+    store(statistics.store(), {5, 5000, 25, 0, 90'000});
+    window.refresh();
+    QCOMPARE(window.lastSummary.caption().substr(window.lastSummary.caption().rfind('\n') + 1),
+             std::string(stats_texts::kShortGame));
+
+    // A slow game of ten words breaks none either; its keys: 'q' due 19 times, all wrong,
+    // stays grey, 'w' due 20 times, 5 wrong, gets its colour; 'r' typed for 't' in three
+    // words is named, 'x' for 'y' in two is not.
+    stats::KeyTallies keys{};
+    keys['q'] = {19, 19};
+    keys['w'] = {20, 5};
+    stats::GameRecord slow{
+        .activeMs = 600'000, .completed = 10, .keystrokes = 100, .correct = 50, .characters = 50};
+    for (int word = 0; word < 3; ++word) {
+        stats::WordRecord typed{"toets", true, 1000, 5, 1};
+        typed.confusions[0] = {'t', 'r'};
+        typed.confusions[1] = {'y', 'x'};
+        typed.confusionCount = word < 2 ? 2 : 1;
+        QVERIFY(statistics.store().saveWord(slow, typed, word == 0 ? keys : stats::KeyTallies{}));
+    }
+    window.refresh();
+    QVERIFY2(!text(window.lastSummary).contains(base::toQString(stats_texts::kNewRecord)),
+             qPrintable(text(window.lastSummary)));
+    QVERIFY(window.keyboard.errorRate(QChar(u'q')) < 0);
+    QCOMPARE(window.keyboard.errorRate(QChar(u'w')), 0.25);
+    QCOMPARE(text(window.mixups), QStringLiteral("Je typt vaak r waar t hoort."));
 
     // A game without a keystroke has no figures to show; only its words and score.
     stats::GameRecord idle{.missed = 1};
@@ -260,7 +294,7 @@ void StatisticsWindowTest::figuresAreTheGamesOwn() {
     window.refresh();
     QCOMPARE(window.lastWordsPerMinute.value.caption(), std::string(stats_texts::kNone));
     QCOMPARE(window.lastAccuracy.value.caption(), std::string(stats_texts::kNone));
-    QCOMPARE(text(window.bestWordsPerMinute.value), shown(speedOf(games[3])));
+    QCOMPARE(text(window.bestWordsPerMinute.value), shown(speedOf(before)));
 }
 
 // The window covers none of the lane where the screen has room, and as little as it can

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Het Toetsrace-team
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Changes the statistics' computations one at a time, on purpose, and runs their tests
+# against each change: a change the tests let through is a figure nobody checks. Works
+# in a copy of the tree; prints each change with "caught" or "SURVIVED" and the count.
+# Usage: scripts/mutate-stats.sh [build folder for the copy]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+work=${1:-$(mktemp -d)}
+git -C "$root" ls-files -z | (cd "$root" && xargs -0 tar cf -) | (mkdir -p "$work/src" && tar xf - -C "$work/src")
+cmake -S "$work/src" -B "$work/build" -G Ninja >/dev/null
+targets=(tst_statistics tst_statisticswindow tst_progresschart)
+cmake --build "$work/build" --target "${targets[@]}" >/dev/null
+
+# file | text | changed text
+mutations=(
+  "src/stats/records.cpp|characters) / 5.0|characters) / 6.0"
+  "src/stats/records.cpp|100.0 \* static_cast|99.0 * static_cast"
+  "src/stats/records.cpp|>= kRecordWords|>= 3"
+  "src/stats/store.cpp|characters / 5.0 / (active_ms|characters / 4.0 / (active_ms"
+  "src/stats/store.cpp|100.0 \* correct / keystrokes|100.0 * correct / (keystrokes + 1)"
+  'src/stats/store.cpp|CASE WHEN NOT god_mode THEN "|CASE WHEN 1 THEN "'
+  "src/stats/store.cpp|WHEN NOT god_mode THEN level|WHEN 1 THEN level"
+  "src/stats/store.cpp|ORDER BY id DESC LIMIT 10|ORDER BY id LIMIT 10"
+  "src/stats/store.cpp|readBests(db, last - 1,|readBests(db, last,"
+  "src/stats/recorder.cpp|word_.tally = word_.beforeCommand;|(void)0;"
+  "src/stats/recorder.cpp|now - word_.shownAt - word_.pausedMs - standing|now - word_.shownAt"
+  "src/stats/recorder.cpp|++tally.errors;  // past the end|(void)0;  // past the end"
+  "src/stats/recorder.cpp|        openGame();  // the word ran on|        return;  // the word ran on"
+  "src/stats/window.cpp|speed > \*before.wordsPerMinute|speed < *before.wordsPerMinute"
+  "src/stats/window.cpp|accuracy > \*before.accuracy|accuracy >= 0"
+  "src/stats/window.cpp|best.accuracy ? bytes(percentText(\*best.accuracy))|best.wordsPerMinute ? bytes(percentText(*best.wordsPerMinute))"
+  "src/stats/window.cpp|before->keystrokes > 0|before->keystrokes < 0"
+  "src/stats/window.cpp|const bool typed = game \&\& game->keystrokes > 0;|const bool typed = game.has_value();"
+  "src/stats/keyboard.cpp|attempts < kColourAttempts|attempts == 0"
+  "src/stats/store.cpp|WHERE times >= %1|WHERE times >= 1"
+)
+survived=0
+for mutation in "${mutations[@]}"; do
+  IFS='|' read -r file from to <<<"$mutation"
+  cp "$work/src/$file" "$work/original"
+  sed -i "s|$from|$to|" "$work/src/$file"
+  if cmp -s "$work/src/$file" "$work/original"; then
+    echo "NOT APPLIED  $file: $from"
+    survived=$((survived + 1))
+    continue
+  fi
+  result=caught
+  if cmake --build "$work/build" --target "${targets[@]}" >/dev/null 2>&1; then
+    result=SURVIVED
+    for test in "${targets[@]}"; do
+      if ! QT_QPA_PLATFORM=offscreen "$work/build/tests/$test" >/dev/null 2>&1; then
+        result=caught
+        break
+      fi
+    done
+  fi
+  [ "$result" = SURVIVED ] && survived=$((survived + 1))
+  echo "$result  $file: $from -> $to"
+  cp "$work/original" "$work/src/$file"
+done
+echo "$survived of ${#mutations[@]} changes survived"
