@@ -506,7 +506,8 @@ void Store::prepareAside() {
         return;
     }
     preparing_ = std::thread(
-        [path = path_, onNetwork = onNetwork_, name = connection_ + QStringLiteral("-vooraf")] {
+        [this, path = path_, onNetwork = onNetwork_,
+         name = connection_ + QStringLiteral("-vooraf")] {
             {
                 QSqlDatabase db = QSqlDatabase::addDatabase(driverName(), name);
                 db.setDatabaseName(path);
@@ -517,6 +518,7 @@ void Store::prepareAside() {
                 db.close();
             }
             QSqlDatabase::removeDatabase(name);
+            QMetaObject::invokeMethod(&afterPreparing_, [this] { ready(); }, Qt::QueuedConnection);
         });
 }
 

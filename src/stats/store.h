@@ -6,6 +6,7 @@
 #include "stats/records.h"
 
 #include <QChar>
+#include <QObject>
 #include <QSqlError>
 #include <QString>
 
@@ -108,8 +109,9 @@ public:
     // still shows what it can read without writing.
     Summary summary();
 
-    // Creates or brings up to date the file on a thread of its own, so that the first
-    // word's end finds it ready; that end waits for the thread if it is still at work.
+    // Creates or brings up to date the file on a thread of its own, then opens it when the
+    // event loop next comes by, so that the first word's end finds it ready; an end that
+    // comes sooner waits for the thread.
     void prepareAside();
 
 private:
@@ -128,6 +130,7 @@ private:
     QString path_;
     bool onNetwork_;
     std::thread preparing_;
+    QObject afterPreparing_;  // where the thread's "done" arrives; gone with the store
     QString connection_;
     QString failure_;
     bool open_ = false;
