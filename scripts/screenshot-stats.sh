@@ -3,7 +3,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Screenshots of the "Statistieken" window beside the game under Xvfb: without history and
-# with one game and with fifty, at scale 1 and 2, to look at for anything clipped or overlapping.
+# with 1, 50 and 10,000 games (HISTORIES="..." for others), at scale 1 and 2, each tab,
+# to look at for anything clipped or overlapping.
 # Usage: scripts/screenshot-stats.sh <output folder>   (after scripts/build.sh)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -16,7 +17,7 @@ game=""
 cleanup() { stop_own ${game:-} "$xvfb"; rm -rf "$work"; }
 trap cleanup EXIT
 
-for history in 0 1 50; do
+for history in ${HISTORIES:-0 1 50 10000}; do
     for scale in 1 2; do
         folder="$work/h$history-s$scale"
         mkdir -p "$folder"
@@ -35,6 +36,18 @@ for history in 0 1 50; do
         DISPLAY=$display xdotool key F2
         sleep 1.5
         DISPLAY=$display import -window root "$out/stats-h$history-scale$scale.png"
+        # The other tabs: the window takes the keyboard only when the player turns to it.
+        stats=$(DISPLAY=$display xdotool search --onlyvisible --name '^Statistieken$' | head -n1)
+        if [ "$history" -gt 0 ] && [ -n "$stats" ]; then
+            eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$stats")"
+            DISPLAY=$display xdotool windowfocus --sync "$stats"
+            for tab in 2 3 4; do
+                DISPLAY=$display xdotool key ctrl+Tab
+                sleep 0.5
+                DISPLAY=$display import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" \
+                    "$out/stats-h$history-scale$scale-tab$tab.png"
+            done
+        fi
         kill "$game"; wait "$game" 2>/dev/null || true
         game=""
     done
