@@ -3,6 +3,7 @@
 
 #include "data/files.h"
 
+#include "base/syserror.h"
 #include "base/text.h"
 #include "data/filelock.h"
 #include "data/sharing.h"
@@ -101,7 +102,7 @@ FileError::FileError(const QString& path, Action action, const std::string& caus
     : std::runtime_error(cause), path_(path), action_(action), reason_(reason) {}
 
 std::string causeOf(const char* what, int error) {
-    const char* cause = what;
+    std::string cause = std::string(what) + ": " + base::dutchSystemError(error);
     switch (error) {
         case ENOSPC:
         case EDQUOT:
@@ -120,8 +121,7 @@ std::string causeOf(const char* what, int error) {
         default:
             break;
     }
-    return std::string(cause) + " (" +
-           base::toBytesLossy(QString::fromLocal8Bit(std::strerror(error))) + ")";
+    return cause + " (" + base::toBytesLossy(QString::fromLocal8Bit(std::strerror(error))) + ")";
 }
 
 std::string kindOf(unsigned mode) {

@@ -85,9 +85,11 @@ void Form1::layOutPlayingField() {
     Line1.lower();
     goedlbl.setup({600, 720, 6735, 2955}, "Goedzo", kPraiseFont, ui::Align::Centre);
     goedlbl.setForeColour(ui::Colour::rgb(0, 192, 0));
+    goedlbl.setHalo(true);  // green on grey alone does not read
     goedlbl.hide();
     gameover.setup({1260, 660, 5175, 3135}, "Game Over", kGameOverFont, ui::Align::Centre);
     gameover.setForeColour(ui::Colour::rgb(255, 0, 0));
+    gameover.setHalo(true);
     gameover.hide();
     // The word starts right of the client area and moves in; it passes over the praise.
     snel.setup({11000, 2040, 8000, 615}, "test", kWordFont);

@@ -60,9 +60,14 @@ void Form1::RestoreLabelColours() {
     ui::Label* const labels[] = {&Label1, &Label2, &Label3,    &Label4,     &Label5,
                                  &Label6, &Label7, &scorelbl,  &cheaterlbl, &aantalw,
                                  &xplbl,  &lvllbl, &scoreover, &speedlbl};
+    // The bonus level's random colours may put black on black: an edge keeps the texts
+    // readable while they flash.
+    const bool flashing = backColour() != ui::kButtonFace;
     for (ui::Label* label : labels) {
         label->setBackColour(backColour());
+        label->setHalo(flashing);
     }
+    snel.setHalo(flashing);
 }
 
 std::string Form1::livesCaption() const {

@@ -72,8 +72,11 @@ QString reasonFor(const QSqlError& error) {
         case kIoError:
             return cannotWrite(QStringLiteral("een lees- of schrijffout"));
         default:
-            return cannotWrite(error.databaseText().isEmpty() ? error.driverText()
-                                                              : error.databaseText());
+            // The Dutch first; SQLite's own words only follow, in brackets.
+            return cannotWrite(QStringLiteral("SQLite-fout %1: %2")
+                                   .arg(error.nativeErrorCode(),
+                                        error.databaseText().isEmpty() ? error.driverText()
+                                                                       : error.databaseText()));
     }
 }
 

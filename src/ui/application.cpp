@@ -4,12 +4,12 @@
 #include "ui/application.h"
 
 #include "ui/gamefolder.h"
+#include "ui/look.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QStyleFactory>
 #include <QTranslator>
 
 #include <climits>
@@ -58,8 +58,8 @@ bool loadDutchQtTexts() {
 }
 
 Application::Application() : context_{dialogs_, random_, executableFolder(), endAtOnce} {
-    // One look everywhere, whatever desktop theme is installed.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // One look everywhere, whatever desktop theme and colours are installed.
+    applyReadableLook();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/toetsrace/icon.png")));
     loadDutchQtTexts();
     // A folder that cannot be made ready is told in a message box: started from the desktop's

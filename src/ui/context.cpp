@@ -28,7 +28,9 @@ std::string messageFor(const std::exception_ptr& failure) {
     } catch (const std::bad_alloc&) {
         return "Onvoldoende geheugen. Toetsrace sluit nu af.";
     } catch (const std::exception& other) {
-        return std::string("Onverwachte fout: ") + other.what() + ". Toetsrace sluit nu af.";
+        // The Dutch first; the technical text only follows, in brackets.
+        return std::string("Er ging iets onverwachts mis in Toetsrace (") + other.what() +
+               "). Toetsrace sluit nu af.";
     }
 }
 

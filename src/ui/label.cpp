@@ -3,10 +3,13 @@
 
 #include "ui/label.h"
 
+#include "ui/look.h"
+
 #include "base/text.h"
 #include "ui/accessibility.h"
 
 #include <QEvent>
+#include <QFontInfo>
 #include <QPainter>
 
 namespace ui {
@@ -120,14 +123,25 @@ TextLayout Label::textLayout() const {
     return painted().layout;
 }
 
+void Label::setHalo(bool halo) {
+    if (halo_ != halo) {
+        halo_ = halo;
+        update();
+    }
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!transparent_) {
         painter.fillRect(rect(), back_.toQColor());
     }
-    painter.setPen(fore_.toQColor());
     painter.setFont(font());
     const Painted& p = painted();
+    const QColor text = fore_.toQColor();
+    const QColor edge = contrastRatio(text, Qt::black) >= contrastRatio(text, Qt::white)
+                            ? QColor(Qt::black)
+                            : QColor(Qt::white);
+    const int width = QFontInfo(font()).pixelSize() >= 30 ? 2 : 1;
     int y = 0;
     for (std::size_t i = 0; i < p.lines.size(); ++i) {
         const int lineWidth = p.widths[i];
@@ -137,6 +151,15 @@ void Label::paintEvent(QPaintEvent*) {
         } else if (align_ == Align::Right) {
             x = boxWidth() - lineWidth;
         }
+        if (halo_) {
+            painter.setPen(edge);
+            for (int dx = -width; dx <= width; dx += width) {
+                for (int dy = -width; dy <= width; dy += width) {
+                    painter.drawStaticText(x + dx, y + dy, p.lines[i]);
+                }
+            }
+        }
+        painter.setPen(text);
         painter.drawStaticText(x, y, p.lines[i]);
         y += p.layout.lineHeight;
     }

@@ -40,6 +40,10 @@ public:
     void setBackColour(Colour colour);
     bool transparent() const { return transparent_; }
     void setTransparent(bool transparent);
+    // A thin edge around the letters, black or white, whichever stands out more from the
+    // text's own colour: a text in a fixed colour then reads on any background.
+    bool haloed() const { return halo_; }
+    void setHalo(bool halo);
 
     int left() const { return box_.left; }
     void setLeft(int twips);
@@ -75,6 +79,7 @@ private:
     Colour fore_ = kButtonText;
     Colour back_ = kButtonFace;
     bool transparent_ = false;
+    bool halo_ = false;
     Align align_ = Align::Left;
     TwipRect box_;
 };
