@@ -163,16 +163,13 @@ void Form1::setTabOrder() {
     }
 }
 
-// "About": one about window, brought to the front when it is open already.
+// "About": one about window, beside the game and off its lane, brought to the front when
+// it is open already; the keyboard stays with the game until the player turns to it.
 void Form1::Command4_Click() {
     if (!aboutWindow) {
         aboutWindow = new frmAbout(ctx, this);
-        aboutWindow->showForm();
-        return;
     }
-    aboutWindow->show();
-    aboutWindow->raise();
-    aboutWindow->activateWindow();
+    aboutWindow->showFormApart(*this, keptFree());
 }
 
 // "Switch naar onthoud modus".

@@ -5,6 +5,7 @@
 
 #include "base/text.h"
 #include "ui/accessibility.h"
+#include "ui/placement.h"
 #include "ui/statistics.h"
 #include "ui/twips.h"
 
@@ -51,6 +52,14 @@ void Form::showForm() {
         Form_Load();
     }
     show();
+}
+
+void Form::showFormApart(QWidget& other, const QRect& keepFree) {
+    if (!loaded_) {
+        loaded_ = true;
+        Form_Load();
+    }
+    showApart(*this, other, keepFree);
 }
 
 void Form::keyPressEvent(QKeyEvent* event) {

@@ -36,6 +36,9 @@ public:
 
     // Runs the load handler if the window has not been loaded yet, then shows it.
     void showForm();
+    // The same, placed apart from `other` and off its `keepFree`, without taking the
+    // keyboard from it.
+    void showFormApart(QWidget& other, const QRect& keepFree);
     bool loaded() const { return loaded_; }
     virtual void Form_Load() {}
     // The part of the window that another window must not cover while one plays.

@@ -113,7 +113,12 @@ void AboutTest::helpTextLineByLine() {
 
 void AboutTest::oneWindowBroughtToTheFront() {
     Game game;
+    game->show();
+    QApplication::setActiveWindow(&game.form());
+    game->invoer.setFocus();
     frmAbout& about = openAbout(game);
+    // The game keeps the keyboard.
+    QCOMPARE(QApplication::focusWidget(), &game->invoer);
     about.lower();
     game->Command4_Click();
     QCOMPARE(game->aboutWindow.data(), &about);
