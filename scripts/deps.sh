@@ -9,7 +9,7 @@ set -euo pipefail
 packages=()
 for group in "$@"; do
     case "$group" in
-        build) packages+=(build-essential cmake ninja-build qt6-base-dev qt6-charts-dev libqt6opengl6-dev
+        build) packages+=(build-essential cmake ninja-build pkg-config libxcb1-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev
                           libqt6sql6-sqlite libicu-dev fonts-freefont-ttf qt6-translations-l10n) ;;
         test) packages+=(xvfb xdotool x11-utils imagemagick desktop-file-utils appstream
                        appstream-compose dpkg-dev debhelper lintian git dbus at-spi2-core

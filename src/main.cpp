@@ -1,10 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Het Toetsrace-team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/launch.h"
+#include "app/launch_texts.h"
+#include "app/session.h"
 #include "game/form1.h"
 #include "stats/typingstatistics.h"
 #include "ui/application.h"
 #include "ui/gamefolder.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -14,45 +18,86 @@
 
 namespace {
 
-constexpr const char* kStatisticsOption = "--statistieken";
-constexpr const char* kUsage =
-    "Gebruik: toetsrace [--statistieken]\r\n"
-    "Met --statistieken opent Toetsrace ook het venster met je typstatistieken.";
+// Exit statuses beside 0 and 1 (a failure told in a message box).
+constexpr int kWrongArguments = 2;
+constexpr int kNoWindowSystem = 3;
+
+// Opens the statistics window once the window manager has placed the main window.
+void showStatisticsWhenPlaced(Form1& form, stats::TypingStatistics& statistics) {
+    auto* waiting = new QTimer(&form);
+    QObject::connect(waiting, &QTimer::timeout, &form, [&form, &statistics, waiting] {
+        const QWindow* shown = form.windowHandle();
+        if (!shown || !shown->isExposed()) {
+            return;
+        }
+        waiting->deleteLater();
+        statistics.showWindow(form, form.keptFree());
+    });
+    waiting->start(50);
+}
+
+void comeForward(QWidget& form) {
+    form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
+    form.show();
+    form.raise();
+    form.activateWindow();
+}
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    // What the arguments ask is answered before any window system is needed.
+    const app::Arguments arguments = app::readArguments({argv + std::min(argc, 1), argv + argc});
+    switch (arguments.ask) {
+        case app::Arguments::Ask::Help:
+            std::fputs(launch_texts::kUsage, stdout);
+            return 0;
+        case app::Arguments::Ask::Version:
+            std::printf("toetsrace %d.%d.%d\n", kVersionMajor, kVersionMinor, kVersionRevision);
+            return 0;
+        case app::Arguments::Ask::Wrong:
+        case app::Arguments::Ask::Play:
+            break;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        std::string why;
+        const QByteArray system = app::chooseWindowSystem(app::currentSession(), why);
+        if (system.isEmpty()) {
+            app::tellWithoutWindow(why);
+            return kNoWindowSystem;
+        }
+        qputenv("QT_QPA_PLATFORM", system);
+    }
+
+    QApplication qt(argc, argv);
     // Ties the windows to the desktop entry: the Wayland app id and the X11 window class.
     QGuiApplication::setDesktopFileName(QStringLiteral("nl.toetsrace.Toetsrace"));
     QCoreApplication::setApplicationName(QStringLiteral("nl.toetsrace.Toetsrace"));
     ui::Application toolkit;
-
-    const QStringList arguments = QCoreApplication::arguments().mid(1);
-    const bool openStatistics = arguments == QStringList{QString::fromLatin1(kStatisticsOption)};
-    if (!arguments.isEmpty() && !openStatistics) {
-        std::fprintf(stderr, "Gebruik: toetsrace [--statistieken]\n");
-        toolkit.context().dialogs.msgBox(kUsage, base::kCritical);
+    if (arguments.ask == app::Arguments::Ask::Wrong) {
+        std::fprintf(stderr, "%s\n", launch_texts::kUsageLine);
+        toolkit.context().dialogs.msgBox(launch_texts::kUsageBox, base::kCritical);
         // Ends at once, as every end of the game does.
-        toolkit.context().endProgram(2);
-        return 2;
+        toolkit.context().endProgram(kWrongArguments);
+        return kWrongArguments;
     }
 
-    stats::TypingStatistics statistics(ui::statisticsFile(toolkit.context().programDir));
+    const QString folder = toolkit.context().programDir;
+    app::OneGame one(app::OneGame::busName(folder, ui::installedGame()));
+    if (!one.holdsName() &&
+        app::OneGame::handOver(app::OneGame::busName(folder, ui::installedGame()),
+                               arguments.openStatistics)) {
+        return 0;
+    }
+    stats::TypingStatistics statistics(ui::statisticsFile(folder));
     toolkit.context().statistics = &statistics;
     Form1 form(toolkit.context());
-    if (openStatistics) {
-        // Once the window manager has placed the main window, apart from it.
-        auto* waiting = new QTimer(&form);
-        QObject::connect(waiting, &QTimer::timeout, &form, [&form, &statistics, waiting] {
-            const QWindow* shown = form.windowHandle();
-            if (!shown || !shown->isExposed()) {
-                return;
-            }
-            waiting->deleteLater();
-            statistics.showWindow(form, form.keptFree());
-        });
-        waiting->start(50);
+    one.comeForward = [&form] { comeForward(form); };
+    one.showStatistics = [&form, &statistics] {
+        statistics.showWindow(form, form.keptFree());
+    };
+    if (arguments.openStatistics) {
+        showStatisticsWhenPlaced(form, statistics);
     }
     return toolkit.run(form);
 }

@@ -77,6 +77,10 @@ void preparePlayerFolder(const QString& folder, const QString& wordLists) {
 
 }  // namespace
 
+bool installedGame() {
+    return !installedWordLists(executableFolder()).isEmpty();
+}
+
 QString gameFolder() {
     const QString executable = executableFolder();
     const QString wordLists = installedWordLists(executable);

@@ -15,6 +15,9 @@ namespace ui {
 // game. Throws data::FileError.
 QString gameFolder();
 
+// The installed game, as opposed to a copy of the executable on its own.
+bool installedGame();
+
 inline constexpr const char* kStatisticsFile = "statistieken.sqlite";
 
 // Where the player's typing statistics are kept. They are the player's alone and need

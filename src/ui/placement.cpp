@@ -61,9 +61,11 @@ void showApart(QWidget& window, QWidget& other, const QRect& keepFree) {
         const bool placesItself =
             QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
         if (placesItself) {
+            // A window tied to the game as its transient child is put over the game by
+            // the usual compositors; one of its own they place where there is room.
             window.winId();
-            if (window.windowHandle() && other.windowHandle()) {
-                window.windowHandle()->setTransientParent(other.windowHandle());
+            if (window.windowHandle()) {
+                window.windowHandle()->setTransientParent(nullptr);
             }
         } else if (const QScreen* screen = other.screen()) {
             const QRect frame = other.frameGeometry();

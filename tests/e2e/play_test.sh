@@ -170,8 +170,8 @@ wait_window Statistieken >/dev/null
 stop_own "$game"
 wait "$game" 2>/dev/null || true
 
-# Any other argument is refused in a message box, for a player who started it from a menu.
-start_game_showing ToetsRace --help
+# An unknown argument is refused in a message box, for a player who started it from a menu.
+start_game_showing ToetsRace --onbekend
 key "$window" Return
 for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
 status=0
