@@ -14,6 +14,11 @@ asking for compounds on both sides.
 bonuslijst.txt: long, hard compounds of 16 to 24 letters made of two such common words.
 
 Both files are written in Windows-1252 with CR LF line ends, sorted, deterministic.
+woordenlijst.txt ends as the game writes it back at every start: one blank line after the
+last word. Shipped that way, the first start leaves it as it is and shows the same "Aantal
+woorden" as every later one. Plain lower-case words sort the same here as in the game.
+The game never writes bonuslijst.txt back, and a blank line there would be an empty bonus
+word, so it ends with its last word.
 
 Usage: scripts/make-wordlists.py [/usr/share/dict/dutch] [output folder]
 """
@@ -65,13 +70,14 @@ def main():
                  if 16 <= len(w) <= 24 and a in common_set and b in common_set]
     bonus = sorted(long_ones, key=stable_hash)[:BONUS_COUNT]
 
-    write(target / "woordenlijst.txt", sorted(common))
+    write(target / "woordenlijst.txt", sorted(common), blank_line_after=True)
     write(target / "bonuslijst.txt", sorted(bonus))
     print(f"{len(common)} words, {len(bonus)} bonus words written to {target}")
 
 
-def write(path, words):
-    path.write_bytes("".join(w + "\r\n" for w in words).encode("cp1252"))
+def write(path, words, blank_line_after=False):
+    text = "".join(w + "\r\n" for w in words) + ("\r\n" if blank_line_after else "")
+    path.write_bytes(text.encode("cp1252"))
 
 
 if __name__ == "__main__":

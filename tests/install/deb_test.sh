@@ -2,30 +2,43 @@
 # SPDX-FileCopyrightText: 2026 Het Toetsrace-team
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Builds the Debian package from a copy of the source tree with dpkg-buildpackage, as a
-# distribution would, and checks it: lintian without errors or warnings, its control
-# fields, what it installs where, and a hardened, stripped executable.
+# Builds the source and binary packages from a copy of the source tree with
+# dpkg-buildpackage, as a distribution would, and checks them: lintian without errors or
+# warnings on both, a source tarball that unpacks to the tree without its build folders,
+# the control fields, what the package installs where, and a hardened, stripped executable.
 # The suite has just run, so this build skips it (nocheck), which also leaves the tests
-# and benchmarks unbuilt: the package costs one build of the game and a lintian run.
+# and benchmarks unbuilt: the packages cost one build of the game and a lintian run.
 # Usage: deb_test.sh
 set -euo pipefail
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
-for tool in dpkg-buildpackage dh lintian; do
+for tool in dpkg-buildpackage dpkg-source dh lintian; do
     command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/deps.sh build test"
 done
 
 "$source_dir/scripts/copy-tree.sh" "$work/src"
+# Build folders as a developer's tree has them, which the source tarball leaves out.
+for folder in build build-asan obj-x86_64-linux-gnu; do
+    mkdir -p "$work/src/$folder" && echo stale >"$work/src/$folder/CMakeCache.txt"
+done
 jobs=$(nproc); [ "$jobs" -le 2 ] || jobs=2
-(cd "$work/src" && DEB_BUILD_OPTIONS="nocheck parallel=$jobs" dpkg-buildpackage -us -uc -b) \
+(cd "$work/src" && DEB_BUILD_OPTIONS="nocheck parallel=$jobs" dpkg-buildpackage -us -uc) \
     >"$work/build.log" 2>&1 || { tail -n 40 "$work/build.log"; fail "dpkg-buildpackage"; }
 deb=$(ls "$work"/toetsrace_*.deb)
+dsc=$(ls "$work"/toetsrace_*.dsc)
 
+# The .changes names the .dsc and the .deb: lintian checks the source package and the binary.
 lintian --fail-on error,warning --display-info "$work"/toetsrace_*.changes >"$work/lintian.log" 2>&1 ||
     { cat "$work/lintian.log"; fail "lintian found errors or warnings"; }
 sed 's/^/lintian: /' "$work/lintian.log"
+
+# The source package unpacks to the tree as git keeps it, without the build folders.
+dpkg-source -x "$dsc" "$work/unpacked" >/dev/null
+"$source_dir/scripts/copy-tree.sh" "$work/tree"
+diff -r "$work/tree" "$work/unpacked" >"$work/source.diff" ||
+    { head -n 20 "$work/source.diff"; fail "the source package is not the tree"; }
 
 version=$(sed -n 's/^project(toetsrace VERSION \([0-9.]*\).*/\1/p' "$source_dir/CMakeLists.txt")
 field() { dpkg-deb -f "$deb" "$1"; }

@@ -59,6 +59,12 @@ else
     echo "appstreamcli compose is not installed (Debian appstream-compose): not composed" >&2
 fi
 
+# The players' documentation, not the developers' README.md.
+for doc in README NEWS; do
+    cmp -s "$source_dir/share/doc/$doc" "$usr/share/doc/toetsrace/$doc" || fail "no $doc for the players"
+done
+[ ! -e "$usr/share/doc/toetsrace/README.md" ] || fail "the developers' README.md is installed"
+
 for page in "$usr/share/man/man6/toetsrace.6" "$usr/share/man/nl/man6/toetsrace.6"; do
     grep -q '^\.TH TOETSRACE 6 ' "$page" || fail "no manual page $page"
 done
