@@ -11,7 +11,8 @@ for group in "$@"; do
     case "$group" in
         build) packages+=(build-essential cmake ninja-build pkg-config libxcb1-dev qt6-base-dev qt6-charts-dev libqt6opengl6-dev
                           libqt6sql6-sqlite libicu-dev fonts-freefont-ttf qt6-translations-l10n) ;;
-        test) packages+=(xvfb xdotool x11-utils imagemagick desktop-file-utils appstream weston qt6-wayland dbus
+        play) packages+=(qt6-wayland) ;;
+        test) packages+=(xvfb xdotool x11-utils imagemagick desktop-file-utils appstream weston qt6-wayland
                        appstream-compose dpkg-dev debhelper lintian git dbus at-spi2-core
                        python3-gi gir1.2-atspi-2.0 sshfs openssh-server openssh-client passwd) ;;
         bench) packages+=(wdutch locales time xvfb) ;;

@@ -15,7 +15,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     exit 1
 fi
 
-"$root/scripts/deps.sh" build
+"$root/scripts/deps.sh" build play
 cmake -S "$root" -B "$root/build" -G Ninja >/dev/null
 cmake --build "$root/build" -j "$(nproc)" --target toetsrace
 stage="$root/build/stage"
