@@ -52,7 +52,7 @@ int main(int argc, char* argv[]) {
 
     ConsoleDialogs dialogs;
     base::ClockRandom random;
-    ui::Context context{dialogs, random, programDir.path(), [](int code) { std::exit(code); }};
+    app::Context context{dialogs, random, programDir.path(), [](int code) { std::exit(code); }};
     stats::TypingStatistics statistics(programDir.filePath("statistieken.sqlite"));
     if (recording) {
         context.statistics = &statistics;

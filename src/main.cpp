@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Het Toetsrace-team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/application.h"
+#include "app/gamefolder.h"
 #include "app/launch.h"
 #include "app/launch_texts.h"
 #include "app/session.h"
 #include "game/form1.h"
 #include "stats/typingstatistics.h"
-#include "ui/application.h"
-#include "ui/gamefolder.h"
 #include "version.h"
 
 #include <QApplication>
@@ -73,7 +73,7 @@ int main(int argc, char* argv[]) {
     // Ties the windows to the desktop entry: the Wayland app id and the X11 window class.
     QGuiApplication::setDesktopFileName(QStringLiteral("nl.toetsrace.Toetsrace"));
     QCoreApplication::setApplicationName(QStringLiteral("nl.toetsrace.Toetsrace"));
-    ui::Application toolkit;
+    app::Application toolkit;
     if (arguments.ask == app::Arguments::Ask::Wrong) {
         std::fprintf(stderr, "%s\n", launch_texts::kUsageLine);
         toolkit.context().dialogs.msgBox(launch_texts::kUsageBox, base::kCritical);
@@ -83,19 +83,17 @@ int main(int argc, char* argv[]) {
     }
 
     const QString folder = toolkit.context().programDir;
-    app::OneGame one(app::OneGame::busName(folder, ui::installedGame()));
+    app::OneGame one(app::OneGame::busName(folder, app::installedGame()));
     if (!one.holdsName() &&
-        app::OneGame::handOver(app::OneGame::busName(folder, ui::installedGame()),
+        app::OneGame::handOver(app::OneGame::busName(folder, app::installedGame()),
                                arguments.openStatistics)) {
         return 0;
     }
-    stats::TypingStatistics statistics(ui::statisticsFile(folder));
+    stats::TypingStatistics statistics(app::statisticsFile(folder));
     toolkit.context().statistics = &statistics;
     Form1 form(toolkit.context());
     one.comeForward = [&form] { comeForward(form); };
-    one.showStatistics = [&form, &statistics] {
-        statistics.showWindow(form, form.keptFree());
-    };
+    one.showStatistics = [&form, &statistics] { statistics.showWindow(form, form.keptFree()); };
     if (arguments.openStatistics) {
         showStatisticsWhenPlaced(form, statistics);
     }

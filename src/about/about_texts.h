@@ -7,6 +7,9 @@
 namespace about_texts {
 
 inline constexpr const char* kInitialCaption = "About MyApp";
+// The caption once loaded: these, then the product's name; the version line likewise.
+inline constexpr const char* kCaptionBefore = "About ";
+inline constexpr const char* kVersionBefore = "Version ";
 inline constexpr const char* kCreditLine = "Gemaakt door het Toetsrace-team";
 inline constexpr const char* kDisclaimer =
     "Disclaimer: Ik ben niet verantwoordelijk voor de woorden in de woordenlijst.";
@@ -57,5 +60,12 @@ inline constexpr const char* kHelpLines[] = {
     "'/p' dit pauzeert het spel",
     "Alle commando's zijn omkeerbaar als u hetzelfde commando weer intypt.",
 };
+
+// The captions the controls start with, by control.
+inline constexpr const char* kLblTitleCaption = "Application Title";
+inline constexpr const char* kLblVersionCaption = "Version";
+inline constexpr const char* kLabel1Caption = "Changelog:";
+inline constexpr const char* kCmdOKCaption = "&OK";
+inline constexpr const char* kCommand1Caption = "&Help";
 
 }  // namespace about_texts

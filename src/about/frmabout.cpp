@@ -18,8 +18,8 @@ Qt::WindowFlags dialogFrame() {
 
 }  // namespace
 
-frmAbout::frmAbout(ui::Context& context, QWidget* mainWindow)
-    : ui::Form(context, "frmAbout", dialogFrame(), mainWindow) {
+frmAbout::frmAbout(app::Context& context, QWidget* mainWindow)
+    : app::Window(context, "frmAbout", dialogFrame(), mainWindow) {
     setAttribute(Qt::WA_DeleteOnClose);
     setCaption(about_texts::kInitialCaption);
     setClientSize(5730, 3555, true);
@@ -32,18 +32,18 @@ frmAbout::frmAbout(ui::Context& context, QWidget* mainWindow)
 
 void frmAbout::layOut() {
     picIcon.setup({300, 120, 780, 780}, QPixmap(QStringLiteral(":/toetsrace/icon.png")), true);
-    lblTitle.setup({1500, 60, 3885, 360}, "Application Title");
+    lblTitle.setup({1500, 60, 3885, 360}, about_texts::kLblTitleCaption);
     lblTitle.setForeColour(ui::kBlack);
-    lblVersion.setup({1500, 480, 3885, 225}, "Version");
-    Label1.setup({1500, 720, 3885, 225}, "Changelog:");
+    lblVersion.setup({1500, 480, 3885, 225}, about_texts::kLblVersionCaption);
+    Label1.setup({1500, 720, 3885, 225}, about_texts::kLabel1Caption);
     Text1.setup({1500, 1020, 3975, 1455}, ui::MultiLineTextBox::ScrollBars::Vertical);
     Text1.setText(about_texts::kChangelog);
     Text1.setReadOnly(true);
     Text1.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     Image1.setup({120, 1020, 1275, 1440}, QPixmap(QStringLiteral(":/toetsrace/about.png")), false);
     Label2.setup({120, 2820, 3555, 435}, about_texts::kDisclaimer);
-    cmdOK.setup({4020, 2640, 1260, 345}, "&OK");
-    Command1.setup({4020, 3060, 1260, 345}, "&Help");
+    cmdOK.setup({4020, 2640, 1260, 345}, about_texts::kCmdOKCaption);
+    Command1.setup({4020, 3060, 1260, 345}, about_texts::kCommand1Caption);
     picIcon.setAccessibleName(QStringLiteral("Programma-icoon"));
     Image1.setAccessibleName(QStringLiteral("Afbeelding: een toets op weg naar de finish"));
     Text1.setAccessibleName(QStringLiteral("Changelog"));
@@ -60,8 +60,8 @@ void frmAbout::layOut() {
 
 void frmAbout::Form_Load() {
     const std::string title = kProductName;
-    setCaption("About " + title);
-    lblVersion.setCaption("Version " + base::decimal(kVersionMajor) + "." +
+    setCaption(about_texts::kCaptionBefore + title);
+    lblVersion.setCaption(about_texts::kVersionBefore + base::decimal(kVersionMajor) + "." +
                           base::decimal(kVersionMinor) + "." + base::decimal(kVersionRevision));
     lblTitle.setCaption(title + "\r\n" + about_texts::kCreditLine);
 }

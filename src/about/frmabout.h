@@ -3,16 +3,16 @@
 
 #pragma once
 
+#include "app/window.h"
 #include "ui/controls.h"
-#include "ui/form.h"
 
 // The about window: title and credit line, version, changelog, disclaimer, a picture, and
 // the help text behind "&Help". It opens beside the main window without blocking it;
 // "&OK" and the close box close and discard it.
-class frmAbout : public ui::Form {
+class frmAbout : public app::Window {
     Q_OBJECT
 public:
-    frmAbout(ui::Context& context, QWidget* mainWindow);
+    frmAbout(app::Context& context, QWidget* mainWindow);
 
     void Form_Load() override;
     void cmdOK_Click();     // closes the window

@@ -13,7 +13,8 @@ inline constexpr const char* kUsage =
     "                  draait, opent het daar)\n"
     "  --help          toont deze uitleg\n"
     "  --version       toont de versie van Toetsrace\n";
-inline constexpr const char* kUsageLine = "Gebruik: toetsrace [--statistieken | --help | --version]";
+inline constexpr const char* kUsageLine =
+    "Gebruik: toetsrace [--statistieken | --help | --version]";
 // The same for the message box, in Windows-1252 with CR LF.
 inline constexpr const char* kUsageBox =
     "Gebruik: toetsrace [--statistieken]\r\n"

@@ -4,10 +4,12 @@
 #include "game/form1.h"
 
 #include "about/frmabout.h"
+#include "app/statistics.h"
+#include "app/wordsupply.h"
+#include "base/text.h"
 #include "game/form1_texts.h"
+#include "game/rules.h"
 #include "memory/form2.h"
-#include "ui/statistics.h"
-#include "ui/wordsupply.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -29,7 +31,7 @@ constexpr int kFlashMs = 500;
 
 }  // namespace
 
-Form1::Form1(ui::Context& context) : ui::Form(context, "Form1", ui::fixedDialogFrame()) {
+Form1::Form1(app::Context& context) : app::Window(context, "Form1", ui::fixedDialogFrame()) {
     setCaption(form1_texts::kInitialCaption);
     setClientSize(10740, 6060, true);
     setFont(ui::toQFont(ui::kWindowFont));
@@ -64,52 +66,56 @@ void Form1::connectHandlers() {
 }
 
 void Form1::layOutStatusArea() {
-    Label2.setup({0, 0, 615, 255}, "Score:");
-    scorelbl.setup({540, 0, 1095, 255}, "0");
-    cheaterlbl.setup({1560, 0, 735, 255}, "(Cheater)");
+    Label2.setup({0, 0, 615, 255}, form1_texts::kLabel2Caption);
+    scorelbl.setup({540, 0, 1095, 255}, form1_texts::kScorelblCaption);
+    cheaterlbl.setup({1560, 0, 735, 255}, form1_texts::kCheaterlblCaption);
     cheaterlbl.hide();
-    Label3.setup({2280, 0, 2295, 255}, "Score over voor huidige woord:");
-    scoreover.setup({4560, 0, 1335, 255}, "1100");
-    Label4.setup({6000, 0, 495, 255}, "Level:");
-    lvllbl.setup({6480, 0, 975, 255}, "1");
-    Label5.setup({7440, 0, 1215, 255}, "Aantal woorden:");
-    aantalw.setup({8640, 0, 1095, 255}, "0");
-    Label6.setup({6000, 300, 315, 195}, "XP:");
-    xplbl.setup({6480, 300, 495, 195}, "0");
-    Label7.setup({7440, 300, 735, 195}, "Snelheid:");
-    speedlbl.setup({8280, 300, 495, 255}, "10");
+    Label3.setup({2280, 0, 2295, 255}, form1_texts::kLabel3Caption);
+    scoreover.setup({4560, 0, 1335, 255}, form1_texts::kScoreoverCaption);
+    Label4.setup({6000, 0, 495, 255}, form1_texts::kLabel4Caption);
+    lvllbl.setup({6480, 0, 975, 255}, form1_texts::kLvllblCaption);
+    Label5.setup({7440, 0, 1215, 255}, form1_texts::kLabel5Caption);
+    aantalw.setup({8640, 0, 1095, 255}, form1_texts::kAantalwCaption);
+    Label6.setup({6000, 300, 315, 195}, form1_texts::kLabel6Caption);
+    xplbl.setup({6480, 300, 495, 195}, form1_texts::kXplblCaption);
+    Label7.setup({7440, 300, 735, 195}, form1_texts::kLabel7Caption);
+    speedlbl.setup({8280, 300, 495, 255}, form1_texts::kSpeedlblCaption);
 }
 
 void Form1::layOutPlayingField() {
     Line1.setup(120, 0, 120, 6060, ui::Colour::rgb(255, 0, 0), 4);
     Line1.lower();
-    goedlbl.setup({600, 720, 6735, 2955}, "Goedzo", kPraiseFont, ui::Align::Centre);
+    goedlbl.setup({600, 720, 6735, 2955}, form1_texts::kGoedlblCaption, kPraiseFont,
+                  ui::Align::Centre);
     goedlbl.setForeColour(ui::Colour::rgb(0, 192, 0));
     goedlbl.setHalo(true);  // green on grey alone does not read
     goedlbl.hide();
-    gameover.setup({1260, 660, 5175, 3135}, "Game Over", kGameOverFont, ui::Align::Centre);
+    gameover.setup({1260, 660, 5175, 3135}, form1_texts::kGameoverCaption, kGameOverFont,
+                   ui::Align::Centre);
     gameover.setForeColour(ui::Colour::rgb(255, 0, 0));
     gameover.setHalo(true);
     gameover.hide();
     // The word starts right of the client area and moves in; it passes over the praise.
-    snel.setup({11000, 2040, 8000, 615}, "test", kWordFont);
+    snel.setup({11000, 2040, 8000, 615}, form1_texts::kSnelCaption, kWordFont);
     snel.setForeColour(ui::kBlack);
     snel.setTransparent(true);
 }
 
 void Form1::layOutInputAndButtons() {
     invoer.setup({3240, 4920, 4215, 435}, kTypingFont, ui::Align::Centre);
-    Label1.setup({4080, 5520, 2715, 255}, "(Delete wist het veld)", ui::kWindowFont,
+    Label1.setup({4080, 5520, 2715, 255}, form1_texts::kLabel1Caption, ui::kWindowFont,
                  ui::Align::Centre);
-    Command1.setup({3240, 4080, 1095, 615}, "Start Level 1");
-    losecmd.setup({4800, 4080, 1095, 615}, "Nog 5 Levens");
+    Command1.setup({3240, 4080, 1095, 615}, form1_texts::kStartLevel + base::decimal(1));
+    losecmd.setup(
+        {4800, 4080, 1095, 615},
+        form1_texts::kLivesBefore + base::decimal(rules::kStartLives) + form1_texts::kLivesAfter);
     losecmd.setEnabled(false);
-    rstgame.setup({6360, 4080, 1095, 615}, "Reset Game");
+    rstgame.setup({6360, 4080, 1095, 615}, form1_texts::kRstgameCaption);
     rstgame.setEnabled(false);
-    Command3.setup({2640, 5460, 1215, 495}, "Schrijf Highscore");
-    Command2.setup({6900, 5460, 1215, 495}, "Zie Of Verberg Highscore");
-    Command4.setup({4740, 5760, 1215, 255}, "About");
-    Command5.setup({540, 5280, 1455, 615}, "Switch naar onthoud modus");
+    Command3.setup({2640, 5460, 1215, 495}, form1_texts::kCommand3Caption);
+    Command2.setup({6900, 5460, 1215, 495}, form1_texts::kCommand2Caption);
+    Command4.setup({4740, 5760, 1215, 255}, form1_texts::kCommand4Caption);
+    Command5.setup({540, 5280, 1455, 615}, form1_texts::kCommand5Caption);
 }
 
 void Form1::layOutListsAndTimers() {
@@ -189,5 +195,5 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::TextFile2ListBox(const char* sFile, base::ListItems& oList) {
-    ui::TextFile2ListBox(sFile, oList, ctx.dialogs);
+    app::TextFile2ListBox(sFile, oList, ctx.dialogs);
 }

@@ -3,10 +3,10 @@
 
 #pragma once
 
+#include "app/statistics.h"
+#include "app/window.h"
 #include "data/highscores.h"
 #include "ui/controls.h"
-#include "ui/form.h"
-#include "ui/statistics.h"
 
 #include <QPointer>
 
@@ -52,10 +52,10 @@ class frmAbout;
 // Names: controls, handlers (control_Event) and the game's own operations (WordCompleted,
 // TextFile2ListBox) keep the names of the window definitions, so the game can be read
 // beside them; the project's own helpers have lowerCamelCase names (drawWord, flashMessage).
-class Form1 : public ui::Form {
+class Form1 : public app::Window {
     Q_OBJECT
 public:
-    explicit Form1(ui::Context& context);
+    explicit Form1(app::Context& context);
     ~Form1() override;
 
     // form1_startup.cpp
@@ -180,7 +180,7 @@ private:
     // form1_completion.cpp
     void WordCompleted();
     void flashMessage(const char* text);
-    ui::GameFigures figures() const;
+    app::GameFigures figures() const;
 
     // form1_miss.cpp
     void WordMissed();

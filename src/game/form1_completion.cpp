@@ -81,7 +81,7 @@ void Form1::WordCompleted() {
     Command1_Click();
 }
 
-ui::GameFigures Form1::figures() const {
+app::GameFigures Form1::figures() const {
     return {readScore(scorelbl.caption()), level, godMode};
 }
 

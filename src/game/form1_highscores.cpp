@@ -73,10 +73,10 @@ bool Form1::SaveHighscores(const data::HighscoreChange& change) {
             unsavedHighscores.clear();
             return fits;
         } catch (const data::FileError& error) {
-            if (!ui::canSaveLater(error)) {
+            if (!app::canSaveLater(error)) {
                 throw;
             }
-            if (ctx.dialogs.msgBox(ui::saveLaterQuestion(error, form1_texts::kHighscoreWaits),
+            if (ctx.dialogs.msgBox(app::saveLaterQuestion(error, form1_texts::kHighscoreWaits),
                                    base::kYesNo | base::kExclamation) != base::kYes) {
                 data::applyHighscoreChange(hiscorelist.items(), change);
                 return true;

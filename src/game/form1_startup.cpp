@@ -61,7 +61,7 @@ void Form1::writeWordList() {
                 error.reason() != data::FileError::Reason::LockUnusable) {
                 throw;
             }
-            if (ctx.dialogs.msgBox(ui::saveLaterQuestion(error, form1_texts::kWordListWaits),
+            if (ctx.dialogs.msgBox(app::saveLaterQuestion(error, form1_texts::kWordListWaits),
                                    base::kYesNo | base::kExclamation) != base::kYes) {
                 return;
             }

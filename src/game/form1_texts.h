@@ -80,4 +80,28 @@ inline constexpr Praise kPraise[] = {
 inline constexpr const char* kStartSentinel = "5521r7b602w9138pz";
 inline constexpr const char* kMissSentinel = "tqa903318k2207vd4";
 
+// The captions the controls start with, by control.
+inline constexpr const char* kLabel2Caption = "Score:";
+inline constexpr const char* kScorelblCaption = "0";
+inline constexpr const char* kCheaterlblCaption = "(Cheater)";
+inline constexpr const char* kLabel3Caption = "Score over voor huidige woord:";
+inline constexpr const char* kScoreoverCaption = "1100";
+inline constexpr const char* kLabel4Caption = "Level:";
+inline constexpr const char* kLvllblCaption = "1";
+inline constexpr const char* kLabel5Caption = "Aantal woorden:";
+inline constexpr const char* kAantalwCaption = "0";
+inline constexpr const char* kLabel6Caption = "XP:";
+inline constexpr const char* kXplblCaption = "0";
+inline constexpr const char* kLabel7Caption = "Snelheid:";
+inline constexpr const char* kSpeedlblCaption = "10";
+inline constexpr const char* kGoedlblCaption = "Goedzo";
+inline constexpr const char* kGameoverCaption = "Game Over";
+inline constexpr const char* kSnelCaption = "test";
+inline constexpr const char* kLabel1Caption = "(Delete wist het veld)";
+inline constexpr const char* kRstgameCaption = "Reset Game";
+inline constexpr const char* kCommand3Caption = "Schrijf Highscore";
+inline constexpr const char* kCommand2Caption = "Zie Of Verberg Highscore";
+inline constexpr const char* kCommand4Caption = "About";
+inline constexpr const char* kCommand5Caption = "Switch naar onthoud modus";
+
 }  // namespace form1_texts

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Het Toetsrace-team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/wordsupply.h"
 #include "base/failure.h"
 #include "base/text.h"
 #include "data/wordfile.h"
 #include "game/form1.h"
 #include "game/form1_texts.h"
-#include "ui/wordsupply.h"
 
 // The Start Level operation: draws the next word, from the bonus list during a bonus
 // level, and sets it running.
@@ -28,15 +28,15 @@ void Form1::Command1_Click() {
 // Draws without repeats, from the bonus list during a bonus level. Both lists are filled
 // again from their files once a draw has left them without entries.
 bool Form1::drawWord() {
-    if (bonusActive && !ui::offerWords(data::kBonusFile, bonuslist.items(), ctx.dialogs)) {
+    if (bonusActive && !app::offerWords(data::kBonusFile, bonuslist.items(), ctx.dialogs)) {
         // A bonus level without a word does not hold the game: the player has been told,
         // and the game goes on at its own speed with the main list.
         speed = savedSpeed;
         bonusActive = false;
     }
     ui::ListBox& list = bonusActive ? bonuslist : woordenlijst;
-    const auto drawn = ui::drawWord(list.items(), bonusActive ? data::kBonusFile : data::kWordFile,
-                                    ctx.random, ui::Seeding::FromClockEachTry, ctx.dialogs);
+    const auto drawn = app::drawWord(list.items(), bonusActive ? data::kBonusFile : data::kWordFile,
+                                     ctx.random, app::Seeding::FromClockEachTry, ctx.dialogs);
     if (!drawn) {
         return false;
     }

@@ -3,12 +3,12 @@
 
 #include "memory/form2.h"
 
+#include "app/statistics.h"
+#include "app/wordsupply.h"
 #include "base/failure.h"
 #include "base/text.h"
 #include "data/wordfile.h"
 #include "memory/form2_texts.h"
-#include "ui/statistics.h"
-#include "ui/wordsupply.h"
 
 #include <QCloseEvent>
 
@@ -22,8 +22,8 @@ constexpr int kPraiseMs = 600;
 
 }  // namespace
 
-Form2::Form2(ui::Context& context, base::ListItems& words, QWidget& mainWindow)
-    : ui::Form(context, "Form2", Qt::Window), words_(words), mainWindow_(mainWindow) {
+Form2::Form2(app::Context& context, base::ListItems& words, QWidget& mainWindow)
+    : app::Window(context, "Form2", Qt::Window), words_(words), mainWindow_(mainWindow) {
     setCaption(form2_texts::kCaption);
     setClientSize(10710, 6030, false);
     setFont(ui::toQFont(ui::kWindowFont));
@@ -33,19 +33,19 @@ Form2::Form2(ui::Context& context, base::ListItems& words, QWidget& mainWindow)
 }
 
 void Form2::layOut() {
-    Label1.setup({120, 60, 2355, 255}, "Woorden onthouden tot nu toe:");
+    Label1.setup({120, 60, 2355, 255}, form2_texts::kLabel1Caption);
     onthouden.setup({2460, 60, 915, 255}, "");
-    Frame1.setup({1680, 1020, 7455, 1035}, "Laatste Woord:");
+    Frame1.setup({1680, 1020, 7455, 1035}, form2_texts::kFrame1Caption);
     onthwoord.setup({300, 300, 6975, 555}, "", kWordFont, ui::Align::Centre);
     // The frame's own shade shows through, as a label inside a frame looks on the original.
     onthwoord.setTransparent(true);
-    goed.setup({3240, 2040, 4335, 1755}, "Goed!", kPraiseFont, ui::Align::Centre);
+    goed.setup({3240, 2040, 4335, 1755}, form2_texts::kGoedCaption, kPraiseFont, ui::Align::Centre);
     goed.setForeColour(ui::Colour::rgb(0, 255, 0));
     goed.hide();
-    Command1.setup({4620, 3900, 1395, 555}, "Go!");
+    Command1.setup({4620, 3900, 1395, 555}, form2_texts::kCommand1Caption);
     Text1.setup({2280, 4560, 6075, 1215}, ui::MultiLineTextBox::ScrollBars::None);
-    Command3.setup({8700, 4680, 975, 1050}, "?", kQuestionFont);
-    Command2.setup({540, 5280, 1455, 615}, "Terug naar Toetsrace");
+    Command3.setup({8700, 4680, 975, 1050}, form2_texts::kCommand3Caption, kQuestionFont);
+    Command2.setup({540, 5280, 1455, 615}, form2_texts::kCommand2Caption);
     flasher.setInterval(kPraiseMs);
 
     onthouden.setPurpose("Woorden onthouden");
@@ -89,7 +89,7 @@ void Form2::Command1_Click() {
 
 bool Form2::drawWord() {
     const auto drawn =
-        ui::drawWord(words_, data::kWordFile, ctx.random, ui::Seeding::Never, ctx.dialogs);
+        app::drawWord(words_, data::kWordFile, ctx.random, app::Seeding::Never, ctx.dialogs);
     if (drawn) {
         lastWord = drawn->word;
     }

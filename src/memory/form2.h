@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "app/window.h"
 #include "ui/controls.h"
-#include "ui/form.h"
 
 #include <cstdint>
 #include <string>
@@ -19,12 +19,12 @@
 // Each correct sequence and the end of each visit go to the typing statistics; F2 asks
 // for their window.
 // Names follow the window definitions, as in the main window.
-class Form2 : public ui::Form {
+class Form2 : public app::Window {
     Q_OBJECT
 public:
     // `words` is the main window's word list, which both games use up; `mainWindow` is
     // shown again when the player leaves.
-    Form2(ui::Context& context, base::ListItems& words, QWidget& mainWindow);
+    Form2(app::Context& context, base::ListItems& words, QWidget& mainWindow);
 
     void Form_Load() override;
 

@@ -14,4 +14,12 @@ inline constexpr const char* kExplanation =
     "woord te krijgen\r\n"
     "net zoiets als 'Ik ga op reis en ik neem mee'";
 
+// The captions the controls start with, by control.
+inline constexpr const char* kLabel1Caption = "Woorden onthouden tot nu toe:";
+inline constexpr const char* kFrame1Caption = "Laatste Woord:";
+inline constexpr const char* kGoedCaption = "Goed!";
+inline constexpr const char* kCommand1Caption = "Go!";
+inline constexpr const char* kCommand3Caption = "?";
+inline constexpr const char* kCommand2Caption = "Terug naar Toetsrace";
+
 }  // namespace form2_texts

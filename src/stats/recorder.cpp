@@ -105,13 +105,13 @@ qint64 Recorder::runningMs() const {
     return std::max<qint64>(0, now - word_.shownAt - word_.pausedMs - standing);
 }
 
-void Recorder::takeFigures(const ui::GameFigures& figures) {
+void Recorder::takeFigures(const app::GameFigures& figures) {
     game_.score = std::llround(figures.score);
     game_.level = std::max(game_.level, figures.level);
     game_.godMode = game_.godMode || figures.godMode;
 }
 
-void Recorder::wordEnded(bool completed, const ui::GameFigures& figures) {
+void Recorder::wordEnded(bool completed, const app::GameFigures& figures) {
     if (!wordRunning_) {
         return;  // no word was running, such as a sentinel typed in full
     }
@@ -139,7 +139,7 @@ void Recorder::wordEnded(bool completed, const ui::GameFigures& figures) {
     store_.saveWord(game_, record, tally.keys);
 }
 
-void Recorder::gameEnded(const ui::GameFigures& figures) {
+void Recorder::gameEnded(const app::GameFigures& figures) {
     if (!gameOpen_) {
         return;
     }

@@ -3,10 +3,10 @@
 
 #pragma once
 
+#include "app/statistics.h"
 #include "stats/clock.h"
 #include "stats/records.h"
 #include "stats/store.h"
-#include "ui/statistics.h"
 
 #include <string_view>
 
@@ -33,8 +33,8 @@ public:
     void keyPressed(const ui::KeyPress& press) noexcept;
     void commandTyped() noexcept;
     void paused(bool standing) noexcept;
-    void wordEnded(bool completed, const ui::GameFigures& figures);
-    void gameEnded(const ui::GameFigures& figures);
+    void wordEnded(bool completed, const app::GameFigures& figures);
+    void gameEnded(const app::GameFigures& figures);
 
     void sequenceRemembered(int words);
     void memoryVisitEnded();
@@ -60,7 +60,7 @@ private:
     };
 
     void openGame();
-    void takeFigures(const ui::GameFigures& figures);
+    void takeFigures(const app::GameFigures& figures);
     qint64 runningMs() const;
 
     Store& store_;

@@ -15,8 +15,8 @@ namespace stats {
 
 namespace {
 
-std::string keptWhere(const ui::StatisticsFile& file) {
-    using Place = ui::StatisticsFile::Place;
+std::string keptWhere(const app::StatisticsFile& file) {
+    using Place = app::StatisticsFile::Place;
     const std::string path = base::toBytesLossy(file.path);
     switch (file.place) {
         case Place::OwnForSharedFolder:
@@ -32,10 +32,10 @@ std::string keptWhere(const ui::StatisticsFile& file) {
 }  // namespace
 
 TypingStatistics::TypingStatistics(QString databasePath, Clock* clock)
-    : TypingStatistics({std::move(databasePath), ui::StatisticsFile::Place::GameFolder, false},
+    : TypingStatistics({std::move(databasePath), app::StatisticsFile::Place::GameFolder, false},
                        clock) {}
 
-TypingStatistics::TypingStatistics(const ui::StatisticsFile& file, Clock* clock)
+TypingStatistics::TypingStatistics(const app::StatisticsFile& file, Clock* clock)
     : keptWhere_(keptWhere(file)),
       store_(file.path, file.onNetwork),
       recorder_(store_, clock ? *clock : systemClock_) {}
@@ -60,12 +60,12 @@ void TypingStatistics::wordShown(std::string_view word, bool bonus) noexcept {
     });
 }
 
-void TypingStatistics::wordCompleted(const ui::GameFigures& figures) noexcept {
+void TypingStatistics::wordCompleted(const app::GameFigures& figures) noexcept {
     safely([&] { recorder_.wordEnded(true, figures); });
     markWindowStale();
 }
 
-void TypingStatistics::wordMissed(const ui::GameFigures& figures) noexcept {
+void TypingStatistics::wordMissed(const app::GameFigures& figures) noexcept {
     safely([&] { recorder_.wordEnded(false, figures); });
     markWindowStale();
 }
@@ -76,7 +76,7 @@ void TypingStatistics::markWindowStale() noexcept {
     }
 }
 
-void TypingStatistics::gameEnded(const ui::GameFigures& figures) noexcept {
+void TypingStatistics::gameEnded(const app::GameFigures& figures) noexcept {
     safely([&] { recorder_.gameEnded(figures); });
     markWindowStale();
 }

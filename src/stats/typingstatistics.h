@@ -3,11 +3,11 @@
 
 #pragma once
 
+#include "app/gamefolder.h"
+#include "app/statistics.h"
 #include "stats/clock.h"
 #include "stats/recorder.h"
 #include "stats/store.h"
-#include "ui/gamefolder.h"
-#include "ui/statistics.h"
 
 #include <QString>
 
@@ -21,18 +21,18 @@ class StatisticsWindow;
 // The game's statistics keeper: the recorder, its store and the "Statistieken" window,
 // behind the interface the windows know. Nothing escapes a call: a failure that is not the
 // store's own stops recording all the same, and the window says why.
-class TypingStatistics final : public ui::Statistics {
+class TypingStatistics final : public app::Statistics {
 public:
     // `databasePath` is statistieken.sqlite in the program folder.
     explicit TypingStatistics(QString databasePath, Clock* clock = nullptr);
     // Kept where the game chose, and the window says where and why.
-    explicit TypingStatistics(const ui::StatisticsFile& file, Clock* clock = nullptr);
+    explicit TypingStatistics(const app::StatisticsFile& file, Clock* clock = nullptr);
     ~TypingStatistics() override;
 
     void wordShown(std::string_view word, bool bonus) noexcept override;
-    void wordCompleted(const ui::GameFigures& figures) noexcept override;
-    void wordMissed(const ui::GameFigures& figures) noexcept override;
-    void gameEnded(const ui::GameFigures& figures) noexcept override;
+    void wordCompleted(const app::GameFigures& figures) noexcept override;
+    void wordMissed(const app::GameFigures& figures) noexcept override;
+    void gameEnded(const app::GameFigures& figures) noexcept override;
     void keyPressed(const ui::KeyPress& press) noexcept override;
     void commandTyped() noexcept override;
     void paused(bool standing) noexcept override;

@@ -30,9 +30,9 @@ void Button::setCaption(std::string_view caption) {
     setText(base::toQString(caption));
 }
 
-void Button::onClick(Context& context, Handler handler) {
+void Button::onClick(Guard& guard, Handler handler) {
     connect(this, &QPushButton::clicked, this,
-            [&context, handler = std::move(handler)] { context.guard(handler); });
+            [&guard, handler = std::move(handler)] { guard.guard(handler); });
 }
 
 QRect Button::captionRect() const {

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "ui/context.h"
 #include "ui/control.h"
 #include "ui/font.h"
+#include "ui/guard.h"
 #include "ui/textlayout.h"
 
 #include <QPushButton>
@@ -24,7 +24,7 @@ public:
     void setup(const TwipRect& rect, std::string_view caption, const Font& font = kWindowFont);
     std::string caption() const;
     void setCaption(std::string_view caption);
-    void onClick(Context& context, Handler handler);
+    void onClick(Guard& guard, Handler handler);
 
     // The rectangle the caption is laid out in, and its lines there.
     QRect captionRect() const;

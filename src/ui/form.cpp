@@ -6,16 +6,13 @@
 #include "base/text.h"
 #include "ui/accessibility.h"
 #include "ui/placement.h"
-#include "ui/statistics.h"
 #include "ui/twips.h"
 
 #include <QKeyEvent>
-#include <QShortcut>
 
 namespace ui {
 
-Form::Form(Context& context, const char* name, Qt::WindowFlags flags, QWidget* parent)
-    : QWidget(parent, flags), ctx(context) {
+Form::Form(const char* name, Qt::WindowFlags flags, QWidget* parent) : QWidget(parent, flags) {
     installAccessibleRoles();
     setObjectName(QString::fromLatin1(name));
     setAutoFillBackground(true);
@@ -74,12 +71,6 @@ void Form::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void Form::offerStatistics() {
-    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
-    connect(f2, &QShortcut::activated, this,
-            [this] { ctx.guard([this] { ctx.statistics->showWindow(*this, keptFree()); }); });
 }
 
 Qt::WindowFlags fixedDialogFrame() {

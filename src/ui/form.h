@@ -4,7 +4,6 @@
 #pragma once
 
 #include "ui/colour.h"
-#include "ui/context.h"
 
 #include <QPushButton>
 #include <QWidget>
@@ -19,7 +18,7 @@ namespace ui {
 class Form : public QWidget {
     Q_OBJECT
 public:
-    Form(Context& context, const char* name, Qt::WindowFlags flags, QWidget* parent = nullptr);
+    Form(const char* name, Qt::WindowFlags flags, QWidget* parent = nullptr);
 
     std::string caption() const;
     void setCaption(std::string_view caption);
@@ -46,10 +45,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    // F2 opens the statistics window beside this one.
-    void offerStatistics();
-
-    Context& ctx;
 
 private:
     Colour back_ = kButtonFace;

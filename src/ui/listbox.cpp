@@ -35,16 +35,16 @@ void ListBox::setListIndex(int index) {
     setCurrentIndex(model_.index(index));
 }
 
-void ListBox::onDoubleClick(Context& context, Handler handler) {
-    context_ = &context;
+void ListBox::onDoubleClick(Guard& guard, Handler handler) {
+    guard_ = &guard;
     doubleClick_ = std::move(handler);
 }
 
 void ListBox::mouseDoubleClickEvent(QMouseEvent* event) {
     QListView::mouseDoubleClickEvent(event);
     // Only the primary button: a right- or middle-button double click is no command.
-    if (event->button() == Qt::LeftButton && doubleClick_ && context_) {
-        context_->guard(doubleClick_);
+    if (event->button() == Qt::LeftButton && doubleClick_ && guard_) {
+        guard_->guard(doubleClick_);
     }
 }
 

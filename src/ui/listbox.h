@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "ui/context.h"
 #include "ui/control.h"
 #include "ui/font.h"
+#include "ui/guard.h"
 #include "ui/listmodel.h"
 
 #include <QListView>
@@ -25,14 +25,14 @@ public:
     int listIndex() const;
     void setListIndex(int index);
     // Runs on every double click in the box, on an entry or not.
-    void onDoubleClick(Context& context, Handler handler);
+    void onDoubleClick(Guard& guard, Handler handler);
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     ListModel model_;
-    Context* context_ = nullptr;
+    Guard* guard_ = nullptr;
     Handler doubleClick_;
 };
 

@@ -88,9 +88,9 @@ void Timer::setEnabled(bool enabled) {
     }
 }
 
-void Timer::onTick(Context& context, Handler handler) {
+void Timer::onTick(Guard& guard, Handler handler) {
     connect(&timer_, &QTimer::timeout, this,
-            [&context, handler = std::move(handler)] { context.guard(handler); });
+            [&guard, handler = std::move(handler)] { guard.guard(handler); });
 }
 
 }  // namespace ui

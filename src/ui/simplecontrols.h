@@ -4,9 +4,9 @@
 #pragma once
 
 #include "ui/colour.h"
-#include "ui/context.h"
 #include "ui/control.h"
 #include "ui/font.h"
+#include "ui/guard.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -62,7 +62,7 @@ public:
     void setEnabled(bool enabled);
     // What is left of the running interval, in milliseconds; -1 when off.
     int remainingTime() const { return timer_.remainingTime(); }
-    void onTick(Context& context, Handler handler);
+    void onTick(Guard& guard, Handler handler);
 
 private:
     QTimer timer_;

@@ -32,14 +32,14 @@ int keyCodeOf(int qtKey) {
 
 }  // namespace
 
-void ChangeHandler::set(Context& context, Handler handler) {
-    context_ = &context;
+void ChangeHandler::set(Guard& guard, Handler handler) {
+    guard_ = &guard;
     handler_ = std::move(handler);
 }
 
 void ChangeHandler::typed() const {
-    if (handler_ && context_) {
-        context_->guard(handler_);
+    if (handler_ && guard_) {
+        guard_->guard(handler_);
     }
 }
 
@@ -99,12 +99,12 @@ void TextBox::applyMaxLength(qsizetype kept) {
     QLineEdit::setMaxLength(maxLength_ > 0 ? std::max(maxLength_, static_cast<int>(kept)) : 32767);
 }
 
-void TextBox::onChange(Context& context, Handler handler) {
-    change_.set(context, std::move(handler));
+void TextBox::onChange(Guard& guard, Handler handler) {
+    change_.set(guard, std::move(handler));
 }
 
-void TextBox::onKeyDown(Context& context, std::function<void(int, int)> handler) {
-    keyContext_ = &context;
+void TextBox::onKeyDown(Guard& guard, std::function<void(int, int)> handler) {
+    keyGuard_ = &guard;
     keyDown_ = std::move(handler);
 }
 
@@ -112,10 +112,10 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     if (keyObserver_) {
         observe(*event);
     }
-    if (keyDown_ && keyContext_) {
+    if (keyDown_ && keyGuard_) {
         const int code = keyCodeOf(event->key());
         const int shift = shiftState(event->modifiers());
-        keyContext_->guard([&] { keyDown_(code, shift); });
+        keyGuard_->guard([&] { keyDown_(code, shift); });
     }
     QLineEdit::keyPressEvent(event);
 }
@@ -182,8 +182,8 @@ void MultiLineTextBox::setText(std::string_view bytes) {
     change_.setByCode();
 }
 
-void MultiLineTextBox::onChange(Context& context, Handler handler) {
-    change_.set(context, std::move(handler));
+void MultiLineTextBox::onChange(Guard& guard, Handler handler) {
+    change_.set(guard, std::move(handler));
 }
 
 }  // namespace ui

@@ -3,9 +3,10 @@
 
 #pragma once
 
-#include "ui/context.h"
 #include "ui/control.h"
 #include "ui/font.h"
+#include "ui/guard.h"
+#include "ui/keys.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -24,31 +25,13 @@ namespace ui {
 // handler's guard.
 class ChangeHandler {
 public:
-    void set(Context& context, Handler handler);
+    void set(Guard& guard, Handler handler);
     void typed() const;
     void setByCode() const;
 
 private:
-    Context* context_ = nullptr;
+    Guard* guard_ = nullptr;
     Handler handler_;
-};
-
-// A key press in a text box, as the box meets it before it acts on the key.
-struct KeyPress {
-    int place = 0;      // where a typed character goes: the cursor, or the selection it replaces
-    QStringView typed;  // the characters the key types; empty for a key that types none
-    bool correction = false;    // Backspace or Delete
-    bool intoEmptyBox = false;  // the box held nothing before the key
-};
-
-// Sees each key press in a text box before the box acts on it. It runs on every keystroke,
-// so it must return at once.
-class KeyObserver {
-public:
-    virtual void keyPressed(const KeyPress& press) noexcept = 0;
-
-protected:
-    ~KeyObserver() = default;
 };
 
 // Key codes as the key-down handlers receive them.
@@ -74,8 +57,8 @@ public:
     int maxLength() const { return maxLength_; }
     void setMaxLength(int length);
 
-    void onChange(Context& context, Handler handler);
-    void onKeyDown(Context& context, std::function<void(int keyCode, int shift)> handler);
+    void onChange(Guard& guard, Handler handler);
+    void onKeyDown(Guard& guard, std::function<void(int keyCode, int shift)> handler);
     void observeKeys(KeyObserver& observer) { keyObserver_ = &observer; }
 
 protected:
@@ -86,7 +69,7 @@ private:
     void observe(const QKeyEvent& event) const;
 
     ChangeHandler change_;
-    Context* keyContext_ = nullptr;
+    Guard* keyGuard_ = nullptr;
     std::function<void(int, int)> keyDown_;
     KeyObserver* keyObserver_ = nullptr;
     int maxLength_ = 0;
@@ -103,7 +86,7 @@ public:
     std::string text() const;
     bool textIs(std::string_view bytes) const;
     void setText(std::string_view bytes);
-    void onChange(Context& context, Handler handler);
+    void onChange(Guard& guard, Handler handler);
 
 private:
     QString shownWithCrLf() const;

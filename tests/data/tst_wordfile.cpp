@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Het Toetsrace-team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/wordsupply.h"
 #include "base/failure.h"
 #include "data/wordfile.h"
 #include "sandbox.h"
 #include "ui/listmodel.h"
-#include "ui/wordsupply.h"
 
 #include <QtTest>
 
@@ -52,7 +52,7 @@ void WordFileTest::linesOfAFile() {
     Sandbox sandbox;
     sandbox.writeFile(sandbox.inWork("woordenlijst.txt"), bytes.toStdString());
     VectorList list;
-    ui::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs);
+    app::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs);
     QStringList got;
     for (const std::string& e : list.entries) {
         got << QString::fromLatin1(e.data(), static_cast<qsizetype>(e.size()));
@@ -79,7 +79,7 @@ void WordFileTest::everyByteSurvivesTheLoaderAndTheLists() {
     sandbox.writeFile(sandbox.inWork("woordenlijst.txt"), file);
     for (const bool sorted : {false, true}) {
         ui::ListModel list(sorted);
-        ui::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs);
+        app::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs);
         std::vector<std::string> got;
         for (int i = 0; i < list.count(); ++i) {
             got.emplace_back(list.item(i));
@@ -97,7 +97,7 @@ void WordFileTest::loadingReplacesWhatTheListHeld() {
     ui::ListModel list(false);
     list.addItem("oud");
     list.addItem("ouder");
-    ui::TextFile2ListBox("bonuslijst.txt", list, sandbox.dialogs);
+    app::TextFile2ListBox("bonuslijst.txt", list, sandbox.dialogs);
     QCOMPARE(list.count(), 1);
     QCOMPARE(list.item(0), std::string_view("nieuw"));
 }
@@ -119,13 +119,13 @@ void WordFileTest::fileThatCannotBeReadIsFatal() {
     if (isFolder) {
         // There is something by that name: the guard names it and its folder.
         QVERIFY_THROWS_EXCEPTION(data::FileError,
-                                 ui::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs));
+                                 app::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs));
         QVERIFY(sandbox.dialogs.calls.empty());
         QVERIFY(list.entries.empty());
         return;
     }
     QVERIFY_THROWS_EXCEPTION(base::ProgramEnd,
-                             ui::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs));
+                             app::TextFile2ListBox("woordenlijst.txt", list, sandbox.dialogs));
     QVERIFY(list.entries.empty());
     QCOMPARE(sandbox.dialogs.calls.size(), 1u);
     QCOMPARE(sandbox.dialogs.calls[0].text,
@@ -175,7 +175,7 @@ void WordFileTest::failedWriteLeavesTheOldFileWhole() {
         data::writeWordListFile(sandbox.inProgram("woordenlijst.txt"), big);
     } catch (const data::FileError& error) {
         failed = true;
-        message = ui::fileErrorMessage(error);
+        message = app::fileErrorMessage(error);
     }
     QVERIFY(failed);
     QVERIFY2(message.find("woordenlijst.txt") != std::string::npos, message.c_str());

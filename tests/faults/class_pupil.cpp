@@ -10,10 +10,10 @@
 //   wait:<file> waits until <file> exists (another pupil's turn)
 // Prints "started", "statistics: <file>" and "done"; exits 1 when start-up ended the game.
 // Usage: class_pupil <folder> <name> [step...]
+#include "app/gamefolder.h"
 #include "doubles.h"
 #include "game/form1.h"
 #include "stats/typingstatistics.h"
-#include "ui/gamefolder.h"
 
 #include <QApplication>
 #include <QDir>
@@ -67,11 +67,11 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(folder);
     Pupil dialogs;
     base::ClockRandom random;
-    ui::Context context{dialogs, random, folder, [](int code) {
-                            std::fflush(stdout);
-                            std::_Exit(code == 0 ? 1 : code);
-                        }};
-    const ui::StatisticsFile kept = ui::statisticsFile(folder);
+    app::Context context{dialogs, random, folder, [](int code) {
+                             std::fflush(stdout);
+                             std::_Exit(code == 0 ? 1 : code);
+                         }};
+    const app::StatisticsFile kept = app::statisticsFile(folder);
     stats::TypingStatistics statistics(kept);
     context.statistics = &statistics;
     Form1 form(context);

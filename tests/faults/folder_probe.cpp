@@ -3,15 +3,15 @@
 
 // Saves a file into the folder the game takes as its own, as start-up does with its word
 // list. The folder-name test runs it from a folder whose name is not valid UTF-8.
+#include "app/gamefolder.h"
 #include "data/files.h"
-#include "ui/application.h"
 
 #include <QCoreApplication>
 #include <QDir>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    data::saveWholeFile(QDir(ui::executableFolder()).filePath(QStringLiteral("probe.txt")),
+    data::saveWholeFile(QDir(app::executableFolder()).filePath(QStringLiteral("probe.txt")),
                         "ok\r\n");
     return 0;
 }

@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     QDir::setCurrent(QString::fromLocal8Bit(argv[1]));
     PatientPlayer dialogs;
     base::ClockRandom random;
-    ui::Context context{dialogs, random, QDir::currentPath(), [](int code) { std::exit(code); }};
+    app::Context context{dialogs, random, QDir::currentPath(), [](int code) { std::exit(code); }};
     Form1 form(context);
     const auto start = std::chrono::steady_clock::now();
     context.guard([&] {

@@ -25,7 +25,7 @@ int play(const QString& folder) {
     QDir::setCurrent(folder);
     testing::ScriptedDialogs dialogs;
     base::ClockRandom random;
-    ui::Context context{dialogs, random, folder, [](int code) { std::exit(code); }};
+    app::Context context{dialogs, random, folder, [](int code) { std::exit(code); }};
     stats::TypingStatistics statistics(QDir(folder).filePath("statistieken.sqlite"));
     context.statistics = &statistics;
     Form1 form(context);

@@ -6,7 +6,7 @@
 namespace testing {
 
 Game::Game(const std::vector<std::string>& words, const std::vector<std::string>& bonusWords,
-           ui::Statistics* statistics) {
+           app::Statistics* statistics) {
     if (statistics) {
         sandbox.context.statistics = statistics;
     }

@@ -18,7 +18,7 @@ public:
     // `statistics` keeps the game's typing statistics; none are kept without it.
     explicit Game(const std::vector<std::string>& words = {"kat", "hond", "vis"},
                   const std::vector<std::string>& bonusWords = {"bonuswoord"},
-                  ui::Statistics* statistics = nullptr);
+                  app::Statistics* statistics = nullptr);
 
     Form1& form() { return *form_; }
     Form1* operator->() { return form_.get(); }

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "app/context.h"
 #include "doubles.h"
-#include "ui/context.h"
 #include "ui/form.h"
 
 #include <QStringList>
@@ -44,7 +44,7 @@ public:
     ScriptedDialogs dialogs;
     ScriptedRandom random;
     std::vector<int> ends;
-    ui::Context context;
+    app::Context context;
 
 private:
     QTemporaryDir programFolder;

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Het Toetsrace-team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/application.h"
 #include "base/text.h"
 #include "sandbox.h"
-#include "ui/application.h"
 #include "ui/controls.h"
 
 #include <QMenu>
@@ -202,7 +202,7 @@ void ControlsTest::switchingOnARunningTimerStartsAFreshInterval() {
 }
 
 void ControlsTest::qtsOwnTextsAreDutch() {
-    QVERIFY(ui::loadDutchQtTexts());
+    QVERIFY(app::loadDutchQtTexts());
     Sandbox sandbox;
     ui::TextBox box(nullptr, "box");
     const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());

@@ -3,14 +3,14 @@
 
 #pragma once
 
-#include "ui/textboxes.h"
+#include "ui/keys.h"
 
 #include <string_view>
 
 class QRect;
 class QWidget;
 
-namespace ui {
+namespace app {
 
 // Where a game stands when a word or the game ends, as the statistics keep it.
 struct GameFigures {
@@ -23,7 +23,7 @@ struct GameFigures {
 // its window. The windows know nothing else of it: the program plugs the real keeper into
 // the context, and without one every call does nothing. Each call returns at once and
 // never throws, so keeping statistics cannot change what the game does.
-class Statistics : public KeyObserver {
+class Statistics : public ui::KeyObserver {
 public:
     virtual ~Statistics() = default;
 
@@ -34,7 +34,7 @@ public:
     virtual void wordMissed(const GameFigures&) noexcept {}
     virtual void gameEnded(const GameFigures&) noexcept {}
     // Keystrokes in the main window's typing box.
-    void keyPressed(const KeyPress&) noexcept override {}
+    void keyPressed(const ui::KeyPress&) noexcept override {}
     // The box's text was a typed command: the keys that typed it since the box was last
     // empty were no typing of the word.
     virtual void commandTyped() noexcept {}
@@ -50,4 +50,4 @@ public:
     virtual void showWindow(QWidget& /*beside*/, const QRect& /*keepFree*/) noexcept {}
 };
 
-}  // namespace ui
+}  // namespace app

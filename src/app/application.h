@@ -3,23 +3,17 @@
 
 #pragma once
 
+#include "app/context.h"
 #include "base/random.h"
-#include "ui/context.h"
 #include "ui/form.h"
 #include "ui/qtdialogs.h"
 
-namespace ui {
+namespace app {
 
 // Qt's own texts (the typing box's menu, a scroll bar's menu) in Dutch, whatever the
 // player's locale, from the system's Qt translations. Returns false when they are not
 // installed; the game then shows Qt's English texts.
 bool loadDutchQtTexts();
-
-// The folder that holds the executable, where the game keeps its stored files. Its name is
-// taken from the bytes the system gives for the executable's path; a name that does not
-// survive as text (not valid UTF-8, such as "café" in Latin-1) is reached through a
-// handle on the folder, kept open for the life of the program.
-QString executableFolder();
 
 // The production world of a running game: Qt's modal boxes, the clock-seeded random
 // source, the game's folder (see gamefolder.h), and an end that leaves at once with
@@ -29,12 +23,12 @@ public:
     Application();
     Context& context() { return context_; }
     // Loads and shows the main window, then runs the event loop.
-    int run(Form& mainWindow);
+    int run(ui::Form& mainWindow);
 
 private:
-    QtDialogs dialogs_;
+    ui::QtDialogs dialogs_;
     base::ClockRandom random_;
     Context context_;
 };
 
-}  // namespace ui
+}  // namespace app

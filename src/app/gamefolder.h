@@ -9,7 +9,13 @@
 // itself and reads its word lists from the folder it is started in. The installed game
 // (its default word lists stand where the installation put them, seen from the
 // executable) keeps each player's files in a folder of the player's own and starts there.
-namespace ui {
+namespace app {
+
+// The folder that holds the executable, where the game keeps its stored files. Its name is
+// taken from the bytes the system gives for the executable's path; a name that does not
+// survive as text (not valid UTF-8, such as "café" in Latin-1) is reached through a
+// handle on the folder, kept open for the life of the program.
+QString executableFolder();
 
 // The game's folder, made ready, and the working directory set to it for the installed
 // game. Throws data::FileError.
@@ -31,4 +37,4 @@ struct StatisticsFile {
 };
 StatisticsFile statisticsFile(const QString& gameFolder);
 
-}  // namespace ui
+}  // namespace app

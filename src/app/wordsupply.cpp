@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Het Toetsrace-team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/wordsupply.h"
+#include "app/wordsupply.h"
 
 #include "base/failure.h"
 #include "data/files.h"
@@ -11,7 +11,7 @@
 
 #include <new>
 
-namespace ui {
+namespace app {
 
 namespace {
 
@@ -78,4 +78,4 @@ std::optional<DrawnWord> drawWord(base::ListItems& list, const char* file, base:
     return drawn;
 }
 
-}  // namespace ui
+}  // namespace app

@@ -1,21 +1,25 @@
 // SPDX-FileCopyrightText: 2026 Het Toetsrace-team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/gamefolder.h"
+#include "app/gamefolder.h"
 
 #include "data/files.h"
 #include "data/highscores.h"
 #include "data/sharing.h"
 #include "data/wordfile.h"
-#include "ui/application.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
 
-#include <sys/stat.h>
+#include <climits>
 
-namespace ui {
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace app {
 
 namespace {
 
@@ -77,6 +81,23 @@ void preparePlayerFolder(const QString& folder, const QString& wordLists) {
 
 }  // namespace
 
+QString executableFolder() {
+    char path[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) {
+        return QCoreApplication::applicationDirPath();
+    }
+    const QByteArray executable(path, n);
+    const qsizetype slash = executable.lastIndexOf('/');
+    const QByteArray bytes = slash <= 0 ? QByteArray("/") : executable.left(slash);
+    const QString folder = QFile::decodeName(bytes);
+    if (QFile::encodeName(folder) == bytes) {
+        return folder;
+    }
+    const int fd = ::open(bytes.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    return fd < 0 ? folder : QStringLiteral("/proc/self/fd/%1").arg(fd);
+}
+
 bool installedGame() {
     return !installedWordLists(executableFolder()).isEmpty();
 }
@@ -117,4 +138,4 @@ StatisticsFile statisticsFile(const QString& gameFolder) {
             data::onNetworkFileSystem(own)};
 }
 
-}  // namespace ui
+}  // namespace app

@@ -12,7 +12,7 @@
 #include <string>
 
 // The words both games draw, and what the player is told when a word file fails them.
-namespace ui {
+namespace app {
 
 // Empties the list, then fills it with the lines of the file, read from the working
 // directory. A file that cannot be read is fatal: the player is told so and the program
@@ -42,4 +42,4 @@ enum class Seeding { FromClockEachTry, Never };
 std::optional<DrawnWord> drawWord(base::ListItems& list, const char* file, base::Random& random,
                                   Seeding seeding, base::Dialogs& dialogs);
 
-}  // namespace ui
+}  // namespace app

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Het Toetsrace-team
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/context.h"
+#include "app/context.h"
 
+#include "app/statistics.h"
 #include "base/failure.h"
 #include "base/text.h"
-#include "ui/statistics.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -13,7 +13,7 @@
 #include <new>
 #include <utility>
 
-namespace ui {
+namespace app {
 
 namespace {
 
@@ -96,4 +96,4 @@ std::string saveLaterQuestion(const data::FileError& error, std::string_view mea
            ".\r\n" + std::string(meanwhile) + "\r\nNog een keer proberen?";
 }
 
-}  // namespace ui
+}  // namespace app

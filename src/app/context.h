@@ -6,14 +6,16 @@
 #include "base/dialogs.h"
 #include "base/random.h"
 #include "data/files.h"
+#include "ui/guard.h"
 
 #include <QString>
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
-namespace ui {
+namespace app {
 
 class Statistics;
 // The statistics keeper of a game that keeps none.
@@ -21,7 +23,16 @@ Statistics& noStatistics();
 
 // What a window needs from the world around it. Production passes Qt's boxes, the
 // clock-seeded generator, the executable's folder and a real exit; tests pass doubles.
-struct Context {
+struct Context : ui::Guard {
+    Context(base::Dialogs& boxes, base::Random& numbers, QString folder,
+            std::function<void(int)> end)
+        : dialogs(boxes),
+          random(numbers),
+          programDir(std::move(folder)),
+          endProgram(std::move(end)) {}
+    Context(const Context&) = delete;
+    Context& operator=(const Context&) = delete;
+
     base::Dialogs& dialogs;
     base::Random& random;
     QString programDir;  // where highscores.txt and the rewritten word list live
@@ -32,7 +43,7 @@ struct Context {
     // Every entry from Qt into the game runs through here, start-up included: a failure is
     // shown with the critical icon and ends the program, with nothing saved; a ProgramEnd
     // ends it quietly (whoever threw it has told the player why).
-    void guard(const std::function<void()>& handler) noexcept;
+    void guard(const std::function<void()>& handler) noexcept override;
 
     // The full path of a file in the program folder.
     QString programFile(const char* name) const;
@@ -52,4 +63,4 @@ bool canSaveLater(const data::FileError& error);
 // then `meanwhile` (what becomes of the change), and whether to try again now.
 std::string saveLaterQuestion(const data::FileError& error, std::string_view meanwhile);
 
-}  // namespace ui
+}  // namespace app
