@@ -74,9 +74,9 @@ QString reasonFor(const QSqlError& error) {
         default:
             // The Dutch first; SQLite's own words only follow, in brackets.
             return cannotWrite(QStringLiteral("SQLite-fout %1: %2")
-                                   .arg(error.nativeErrorCode(),
-                                        error.databaseText().isEmpty() ? error.driverText()
-                                                                       : error.databaseText()));
+                                   .arg(error.nativeErrorCode(), error.databaseText().isEmpty()
+                                                                     ? error.driverText()
+                                                                     : error.databaseText()));
     }
 }
 
@@ -119,13 +119,32 @@ constexpr GameColumn column(const char* name) {
 }
 
 constexpr GameColumn kGameColumns[] = {
-    column<&GameRecord::started>("started"),       column<&GameRecord::activeMs>("active_ms"),
-    column<&GameRecord::score>("score"),           column<&GameRecord::level>("level"),
-    column<&GameRecord::completed>("completed"),   column<&GameRecord::missed>("missed"),
-    column<&GameRecord::bonusWon>("bonus_won"),    column<&GameRecord::bonusMissed>("bonus_missed"),
-    column<&GameRecord::godMode>("god_mode"),      column<&GameRecord::keystrokes>("keystrokes"),
-    column<&GameRecord::correct>("correct"),       column<&GameRecord::corrections>("corrections"),
+    column<&GameRecord::started>("started"),
+    column<&GameRecord::activeMs>("active_ms"),
+    column<&GameRecord::score>("score"),
+    column<&GameRecord::level>("level"),
+    column<&GameRecord::completed>("completed"),
+    column<&GameRecord::missed>("missed"),
+    column<&GameRecord::bonusWon>("bonus_won"),
+    column<&GameRecord::bonusMissed>("bonus_missed"),
+    column<&GameRecord::godMode>("god_mode"),
+    column<&GameRecord::keystrokes>("keystrokes"),
+    column<&GameRecord::correct>("correct"),
+    column<&GameRecord::corrections>("corrections"),
     column<&GameRecord::characters>("characters"),
+    // Derived, stored so that reading thousands of games computes nothing per game.
+    {"speed",
+     [](const GameRecord& game) {
+         return game.activeMs > 0 ? QVariant(wordsPerMinute(game.characters, game.activeMs))
+                                  : QVariant();
+     },
+     [](GameRecord&, const QVariant&) {}},
+    {"accuracy",
+     [](const GameRecord& game) {
+         return game.keystrokes > 0 ? QVariant(accuracyPercent(game.correct, game.keystrokes))
+                                    : QVariant();
+     },
+     [](GameRecord&, const QVariant&) {}},
 };
 
 // "a, b, c" or, with `suffix` " = ?", "a = ?, b = ?, c = ?".
@@ -161,43 +180,98 @@ bool select(QSqlQuery& query, const QString& statement, QSqlError& error) {
     return true;
 }
 
-// A game's figures as SQL computes them, the same as wordsPerMinute() and
-// accuracyPercent(); NULL where a game has no time or no keystroke.
-constexpr const char* kSpeedSql =
-    "(CASE WHEN active_ms > 0 THEN characters / 5.0 / (active_ms / 60000.0) END)";
-constexpr const char* kAccuracySql =
-    "(CASE WHEN keystrokes > 0 THEN 100.0 * correct / keystrokes END)";
 // As countsForRecords().
 constexpr const char* kCountsSql = "(NOT god_mode AND completed + missed >= %1)";
 
-std::optional<double> realOrNone(const QVariant& value) {
-    return value.isNull() ? std::nullopt : std::optional<double>(value.toDouble());
-}
-
-// The records of the games up to and including `lastId`.
-bool readBests(QSqlDatabase& db, qint64 lastId, Summary::Bests& bests, QSqlError& error) {
-    const QString counts = QString::fromLatin1(kCountsSql).arg(kRecordWords);
+// The games with keystrokes in the order played, each numbered by its id: games are kept
+// from their first word on and never removed, so the ids count them. Past kMostPoints
+// games, runs of consecutive games are averaged into one point each.
+bool readProgress(QSqlDatabase& db, qint64 lastId, Summary& summary, QSqlError& error) {
     QSqlQuery query(db);
     if (!select(query,
-                QStringLiteral("SELECT COUNT(*), MAX(CASE WHEN %1 THEN %2 END), "
-                               "MAX(CASE WHEN %1 THEN %3 END), MAX(CASE WHEN NOT god_mode THEN "
-                               "score END), MAX(CASE WHEN NOT god_mode THEN level END) FROM games "
-                               "WHERE id <= %4")
-                    .arg(counts, QLatin1String(kSpeedSql), QLatin1String(kAccuracySql))
-                    .arg(lastId),
-                error) ||
-        !query.next()) {
-        error = query.lastError();
+                QStringLiteral("SELECT MAX(id), MAX(started), AVG(COALESCE(speed, 0)), "
+                               "AVG(accuracy), COUNT(*) FROM games WHERE keystrokes > 0 GROUP BY "
+                               "(id - 1) * %1 / %2 ORDER BY 1")
+                    .arg(Summary::kMostPoints)
+                    .arg(std::max<qint64>(lastId, 1)),
+                error)) {
         return false;
     }
-    bests.games = query.value(0).toLongLong();
-    bests.wordsPerMinute = realOrNone(query.value(1));
-    bests.accuracy = realOrNone(query.value(2));
-    if (!query.value(3).isNull()) {
-        bests.score = query.value(3).toLongLong();
-        bests.level = query.value(4).toInt();
+    while (query.next()) {
+        summary.progress.push_back({query.value(0).toLongLong(), query.value(1).toLongLong(),
+                                    query.value(2).toDouble(), query.value(3).toDouble(),
+                                    query.value(4).toInt()});
+    }
+    error = query.lastError();
+    return !error.isValid();
+}
+
+// The records as they stood before the last game: each the best of the games that count
+// for it, other than the last, read from the top of its index.
+bool readBestsBefore(QSqlDatabase& db, qint64 lastId, Summary::Bests& bests, QSqlError& error) {
+    const QString counts = QString::fromLatin1(kCountsSql).arg(kRecordWords);
+    const auto best = [&](const char* column, const QString& games, QVariant& found) {
+        QSqlQuery query(db);
+        if (!select(query,
+                    QStringLiteral("SELECT id, %1 FROM games WHERE %2 AND %1 IS NOT NULL ORDER "
+                                   "BY %1 DESC LIMIT 2")
+                        .arg(QLatin1String(column), games),
+                    error)) {
+            return false;
+        }
+        while (query.next()) {
+            if (query.value(0).toLongLong() != lastId) {
+                found = query.value(1);
+                break;
+            }
+        }
+        error = query.lastError();
+        return !error.isValid();
+    };
+    QVariant speed, accuracy, score, level;
+    const QString notGod = QStringLiteral("NOT god_mode");
+    if (!best("speed", counts, speed) || !best("accuracy", counts, accuracy) ||
+        !best("score", notGod, score) || !best("level", notGod, level)) {
+        return false;
+    }
+    const std::optional<int> games =
+        intOf(db, QStringLiteral("SELECT COUNT(*) FROM games"), &error);
+    if (!games) {
+        return false;
+    }
+    bests.games = *games - 1;
+    if (!speed.isNull()) {
+        bests.wordsPerMinute = speed.toDouble();
+    }
+    if (!accuracy.isNull()) {
+        bests.accuracy = accuracy.toDouble();
+    }
+    if (!score.isNull()) {
+        bests.score = score.toLongLong();
+    }
+    if (!level.isNull()) {
+        bests.level = level.toInt();
     }
     return true;
+}
+
+// The records once `game` is added to them: one scan of the games fewer.
+Summary::Bests withGame(Summary::Bests bests, const GameRecord& game) {
+    ++bests.games;
+    const auto raise = [](auto& best, auto value) { best = best ? std::max(*best, value) : value; };
+    if (countsForRecords(game)) {
+        if (game.activeMs > 0) {
+            raise(bests.wordsPerMinute, wordsPerMinute(game.characters, game.activeMs));
+        }
+        if (game.keystrokes > 0) {
+            raise(bests.accuracy, accuracyPercent(game.correct, game.keystrokes));
+        }
+    }
+    if (!game.godMode) {
+        raise(bests.score, game.score);
+        raise(bests.level, game.level);
+    }
+    return bests;
 }
 
 bool readLastGames(QSqlDatabase& db, Summary& summary, QSqlError& error) {
@@ -220,9 +294,9 @@ bool readLastGames(QSqlDatabase& db, Summary& summary, QSqlError& error) {
     }
     QSqlQuery average(db);
     if (!select(average,
-                QStringLiteral("SELECT COUNT(*), AVG(COALESCE(%1, 0)), AVG(%2) FROM (SELECT * "
-                               "FROM games WHERE keystrokes > 0 ORDER BY id DESC LIMIT 10)")
-                    .arg(QLatin1String(kSpeedSql), QLatin1String(kAccuracySql)),
+                QStringLiteral("SELECT COUNT(*), AVG(COALESCE(speed, 0)), AVG(accuracy) FROM "
+                               "(SELECT * FROM games WHERE keystrokes > 0 ORDER BY id DESC "
+                               "LIMIT 10)"),
                 error) ||
         !average.next()) {
         error = average.lastError();
@@ -230,35 +304,12 @@ bool readLastGames(QSqlDatabase& db, Summary& summary, QSqlError& error) {
     }
     summary.lastTen = {average.value(0).toInt(), average.value(1).toDouble(),
                        average.value(2).toDouble()};
-    const qint64 last = summary.lastGame->id;
-    return readBests(db, last, summary.bests, error) &&
-           readBests(db, last - 1, summary.bestsBefore, error);
-}
-
-// The games with keystrokes in the order played, numbered among all games; past
-// kMostPoints of them, runs of consecutive games averaged into one point each.
-bool readProgress(QSqlDatabase& db, Summary& summary, QSqlError& error) {
-    QSqlQuery query(db);
-    if (!select(query,
-                QStringLiteral(
-                    "WITH numbered AS (SELECT ROW_NUMBER() OVER (ORDER BY id) AS number, "
-                    "started, keystrokes, COALESCE(%1, 0) AS speed, %2 AS accuracy FROM games), "
-                    "typed AS (SELECT *, ROW_NUMBER() OVER (ORDER BY number) - 1 AS place, "
-                    "COUNT(*) OVER () AS total FROM numbered WHERE keystrokes > 0) "
-                    "SELECT MAX(number), MAX(started), AVG(speed), AVG(accuracy), COUNT(*) "
-                    "FROM typed GROUP BY place * %3 / total ORDER BY 1")
-                    .arg(QLatin1String(kSpeedSql), QLatin1String(kAccuracySql))
-                    .arg(Summary::kMostPoints),
-                error)) {
+    if (!readProgress(db, summary.lastGame->id, summary, error) ||
+        !readBestsBefore(db, summary.lastGame->id, summary.bestsBefore, error)) {
         return false;
     }
-    while (query.next()) {
-        summary.progress.push_back({query.value(0).toLongLong(), query.value(1).toLongLong(),
-                                    query.value(2).toDouble(), query.value(3).toDouble(),
-                                    query.value(4).toInt()});
-    }
-    error = query.lastError();
-    return !error.isValid();
+    summary.bests = withGame(summary.bestsBefore, *summary.lastGame);
+    return true;
 }
 
 bool readTroublesome(QSqlDatabase& db, Summary& summary, QSqlError& error) {
@@ -316,9 +367,8 @@ std::optional<Summary> read(QSqlDatabase& db, QSqlError& error) {
     Summary summary;
     const std::optional<int> longest =
         intOf(db, QStringLiteral("SELECT COALESCE(MAX(longest), 0) FROM memory_visits"), &error);
-    if (!longest || !readLastGames(db, summary, error) || !readProgress(db, summary, error) ||
-        !readTroublesome(db, summary, error) || !readKeys(db, summary, error) ||
-        !readMixups(db, summary, error)) {
+    if (!longest || !readLastGames(db, summary, error) || !readTroublesome(db, summary, error) ||
+        !readKeys(db, summary, error) || !readMixups(db, summary, error)) {
         return std::nullopt;
     }
     summary.bests.longestSequence = *longest;
@@ -508,21 +558,21 @@ void Store::prepareAside() {
         !QSqlDatabase::isDriverAvailable(driverName()) || !refusal().isEmpty()) {
         return;
     }
-    preparing_ = std::thread(
-        [this, path = path_, onNetwork = onNetwork_,
-         name = connection_ + QStringLiteral("-vooraf")] {
-            {
-                QSqlDatabase db = QSqlDatabase::addDatabase(driverName(), name);
-                db.setDatabaseName(path);
-                db.setConnectOptions(connectOptions(false));
-                if (db.open()) {
-                    bringUpToDate(db, onNetwork);
-                }
-                db.close();
+    preparing_ = std::thread([this, path = path_, onNetwork = onNetwork_,
+                              name = connection_ + QStringLiteral("-vooraf")] {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(driverName(), name);
+            db.setDatabaseName(path);
+            db.setConnectOptions(connectOptions(false));
+            if (db.open()) {
+                bringUpToDate(db, onNetwork);
             }
-            QSqlDatabase::removeDatabase(name);
-            QMetaObject::invokeMethod(&afterPreparing_, [this] { ready(); }, Qt::QueuedConnection);
-        });
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        QMetaObject::invokeMethod(
+            &afterPreparing_, [this] { ready(); }, Qt::QueuedConnection);
+    });
 }
 
 void Store::waitForPreparation() {

@@ -350,6 +350,10 @@ void StatisticsTest::migrationFromVersionOneKeepsTheData() {
     QCOMPARE(summary.lastGame->id, 7);
     QCOMPARE(summary.lastGame->score, 3300);
     QCOMPARE(summary.lastGame->correct, 18);
+    // Its figures, stored with it by the migration: 12 characters in a minute, 18 of 20.
+    QCOMPARE(summary.progress.size(), std::size_t(1));
+    QCOMPARE(summary.progress[0].wordsPerMinute, 2.4);
+    QCOMPARE(summary.progress[0].accuracy, 90.0);
     QCOMPARE(summary.bests.longestSequence, 4);
     QCOMPARE(summary.troublesome.size(), std::size_t(2));
     QCOMPARE(summary.troublesome[0].word, QStringLiteral("hond"));
