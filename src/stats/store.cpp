@@ -255,7 +255,7 @@ bool readBestsBefore(QSqlDatabase& db, qint64 lastId, Summary::Bests& bests, QSq
     return true;
 }
 
-// The records once `game` is added to them: one scan of the games fewer.
+// The records once `game`, the last, joins the games before it.
 Summary::Bests withGame(Summary::Bests bests, const GameRecord& game) {
     ++bests.games;
     const auto raise = [](auto& best, auto value) { best = best ? std::max(*best, value) : value; };
