@@ -22,7 +22,7 @@ mutations=(
   "src/stats/store.cpp|QVariant(wordsPerMinute(|QVariant(1.1 * wordsPerMinute("
   "src/stats/schema.cpp|characters / 5.0 / \"|characters / 4.0 / \""
   "src/stats/store.cpp|QStringLiteral(\"NOT god_mode\")|QStringLiteral(\"1\")"
-  "src/stats/store.cpp|ORDER BY id DESC LIMIT 10|ORDER BY id LIMIT 10"
+  "src/stats/store.cpp|keystrokes > 0 ORDER BY id DESC \"|keystrokes > 0 ORDER BY id \""
   "src/stats/store.cpp|toLongLong() != lastId|toLongLong() != -1"
   "src/stats/store.cpp|raise(bests.score, game.score);|(void)0;"
   "src/stats/recorder.cpp|word_.tally = word_.beforeCommand;|(void)0;"
