@@ -9,6 +9,7 @@
 // Usage: first_word <empty folder> [words] [typing ms]
 
 #include "stats/typingstatistics.h"
+#include "timing.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,18 +23,13 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
+using bench::Clock;
+using bench::msSince;
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    bench::preferOffscreen();
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: first_word <empty folder> [words] [typing ms]\n");

@@ -11,6 +11,7 @@
 
 #include "stats/typingstatistics.h"
 #include "stats/window.h"
+#include "timing.h"
 
 #include <QApplication>
 #include <QDir>
@@ -22,7 +23,8 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
+using bench::msSince;
 
 // The process's resident memory now and at its peak, in MB, as the kernel counts it.
 double memoryMb(const char* field) {
@@ -38,10 +40,6 @@ double memoryMb(const char* field) {
         std::fclose(status);
     }
     return kb / 1024;
-}
-
-double msSince(Clock::time_point start) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
 constexpr const char* kWords[] = {
@@ -102,9 +100,7 @@ void fill(stats::Store& store, int games) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    bench::preferOffscreen();
     QApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: stats_window <folder> [games] [--fill-only]\n");

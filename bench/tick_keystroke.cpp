@@ -15,6 +15,7 @@
 #include "console_dialogs.h"
 #include "game/form1.h"
 #include "stats/typingstatistics.h"
+#include "timing.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,7 +29,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using bench::Clock;
 
 double nsPer(Clock::duration d, int n) {
     return std::chrono::duration<double, std::nano>(d).count() / n;
@@ -37,9 +38,7 @@ double nsPer(Clock::duration d, int n) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    bench::preferOffscreen();
     QApplication app(argc, argv);
     const bool recording = argc == 3 && std::strcmp(argv[2], "--statistics") == 0;
     if (argc != 2 && !recording) {

@@ -83,10 +83,9 @@ int main(int argc, char* argv[]) {
     }
 
     const QString folder = toolkit.context().programDir;
-    app::OneGame one(app::OneGame::busName(folder, app::installedGame()));
-    if (!one.holdsName() &&
-        app::OneGame::handOver(app::OneGame::busName(folder, app::installedGame()),
-                               arguments.openStatistics)) {
+    const QString busName = app::OneGame::busName(folder, app::installedGame());
+    app::OneGame one(busName);
+    if (!one.holdsName() && app::OneGame::handOver(busName, arguments.openStatistics)) {
         return 0;
     }
     stats::TypingStatistics statistics(app::statisticsFile(folder));

@@ -10,27 +10,30 @@
 // then; each clears the box, which runs the change handler again on the empty text.
 void Form1::runTypedCommands() {
     using namespace form1_texts;
-    for (const char* command : {kSpeedCommand, kPauseCommand, kGodCommand, kDebugCommand}) {
-        if (invoer.textIs(command)) {
-            ctx.statistics->commandTyped();
+    // A command's keys were no typing of the word.
+    const auto typed = [this](const char* command) {
+        if (!invoer.textIs(command)) {
+            return false;
         }
-    }
-    if (invoer.textIs(kSpeedCommand)) {
+        ctx.statistics->commandTyped();
+        return true;
+    };
+    if (typed(kSpeedCommand)) {
         speed = base::checkedAdd(speed, rules::kSpeedCommandStep, "de snelheid");
         invoer.setText("");
     }
-    if (invoer.textIs(kPauseCommand)) {
+    if (typed(kPauseCommand)) {
         const bool pausing = Timer1.enabled();
         Timer1.setEnabled(!pausing);
         ctx.statistics->paused(pausing);
         invoer.setMaxLength(pausing ? rules::kPausedMaxLength : 0);
         invoer.setText("");
     }
-    if (invoer.textIs(kGodCommand)) {
+    if (typed(kGodCommand)) {
         ToggleGodMode();
         invoer.setText("");
     }
-    if (invoer.textIs(kDebugCommand)) {
+    if (typed(kDebugCommand)) {
         invoer.setText("");
         woordenlijst.setVisible(woordenlijst.isHidden());
     }

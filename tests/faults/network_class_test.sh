@@ -121,8 +121,8 @@ expect_all() {
     local what=$1
     shift
     local want=""
-    for spec in "$@"; do
-        local who=${spec%:*} count=${spec#*:}
+    for saver in "$@"; do
+        local who=${saver%:*} count=${saver#*:}
         for ((i = 0; i < count; i++)); do want+="$i, $who"$'\n'; done
     done
     local have
@@ -163,9 +163,9 @@ for i in "${!pcs[@]}"; do
     wait "${pcs[$i]}" || fail "a copy on pc$((i + 1)) ended or failed: $(cat "$work/pc$((i + 1)).log")"
 done
 elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
-specs=()
-for n in 1 2 3 4; do for c in $(seq "$copies"); do specs+=("pc$n-$c:$saves"); done; done
-expect_all "four PCs" "${specs[@]}"
+savers=()
+for n in 1 2 3 4; do for c in $(seq "$copies"); do savers+=("pc$n-$c:$saves"); done; done
+expect_all "four PCs" "${savers[@]}"
 left=$(cd "$work/class" && ls -A | grep -vxE 'woordenlijst.txt|bonuslijst.txt|highscores.txt' || true)
 [ -z "$left" ] || fail "left behind in the class folder: $left"
 total=$((4 * copies * saves))
