@@ -121,8 +121,9 @@ expect_all() {
     local what=$1
     shift
     local want=""
-    for saver in "$@"; do
-        local who=${saver%:*} count=${saver#*:}
+    local plan
+    for plan in "$@"; do
+        local who=${plan%:*} count=${plan#*:}
         for ((i = 0; i < count; i++)); do want+="$i, $who"$'\n'; done
     done
     local have
@@ -136,10 +137,18 @@ expect_all() {
 # once the signal reached it while it held the lock.
 catch_holding() {
     local who=$1 signal=$2
-    local pid
-    for _ in $(seq 2000); do
+    local pid=""
+    # The copy's process first, once: looking it up on every try would leave the lock
+    # unwatched most of the time on a busy machine.
+    for _ in $(seq 1000); do
         pid=$(pgrep -f "highscore_saver \. [0-9]+ $who( |\$)" | head -1 || true)
-        if [ -n "$pid" ] && grep -qs "^host=$who\$" "$work/class/highscores.txt.lock"; then
+        [ -n "$pid" ] && break
+        sleep 0.01
+    done
+    [ -n "$pid" ] || return 1
+    for _ in $(seq 4000); do
+        kill -0 "$pid" 2>/dev/null || return 1
+        if grep -qs "^host=$who\$" "$work/class/highscores.txt.lock"; then
             kill -STOP "$pid"
             if grep -qs "^pid=" "$work/class/highscores.txt.lock" &&
                grep -qs "^host=$who\$" "$work/class/highscores.txt.lock"; then
@@ -149,7 +158,7 @@ catch_holding() {
             fi
             kill -CONT "$pid"
         fi
-        sleep 0.005
+        sleep 0.002
     done
     return 1
 }
@@ -163,9 +172,9 @@ for i in "${!pcs[@]}"; do
     wait "${pcs[$i]}" || fail "a copy on pc$((i + 1)) ended or failed: $(cat "$work/pc$((i + 1)).log")"
 done
 elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
-savers=()
-for n in 1 2 3 4; do for c in $(seq "$copies"); do savers+=("pc$n-$c:$saves"); done; done
-expect_all "four PCs" "${savers[@]}"
+plans=()
+for n in 1 2 3 4; do for c in $(seq "$copies"); do plans+=("pc$n-$c:$saves"); done; done
+expect_all "four PCs" "${plans[@]}"
 left=$(cd "$work/class" && ls -A | grep -vxE 'woordenlijst.txt|bonuslijst.txt|highscores.txt' || true)
 [ -z "$left" ] || fail "left behind in the class folder: $left"
 total=$((4 * copies * saves))
