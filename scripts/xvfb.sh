@@ -4,7 +4,9 @@
 # Sourced: start_xvfb starts an Xvfb of its own and sets $display and $xvfb (its pid).
 # Each call picks a display number at random, away from the usual ones, and tries another
 # when that one is taken: Xvfb's own choice of a free display (-displayfd) races when
-# several start at once, and two tests could end up on one server.
+# several start at once, and two tests could end up on one server. -noreset: an X server
+# resets whenever its last client leaves, and refuses connections while it does, so a
+# game starting while xdotool comes and goes was now and then turned away.
 start_xvfb() {
     local size=${1:-1024x768x24} fifo number attempt
     fifo=$(mktemp -u)
@@ -12,7 +14,7 @@ start_xvfb() {
         number=$((200 + (RANDOM + $$ * 7 + attempt * 131) % 700))
         [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
         mkfifo "$fifo"
-        Xvfb ":$number" -displayfd 3 -screen 0 "$size" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+        Xvfb ":$number" -displayfd 3 -noreset -screen 0 "$size" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
         xvfb=$!
         local ready=""
         read -r -t 10 ready <"$fifo" || true
