@@ -21,12 +21,9 @@ namespace {
 // line height (two lines, praise and points, fill the label's height), and fits.
 constexpr ui::Font kPraiseFont{ui::kSansFace, 72, true, QFont::Condensed};
 constexpr ui::Font kGameOverFont{ui::kSansFace, 72, true};
-constexpr ui::Font kWordFont{ui::kSansFace, 18, true};
 constexpr ui::Font kTypingFont{ui::kSerifFace, 18, true};
 constexpr ui::Font kHighscoreFont{ui::kSansFace, 13.5, true};
 
-// The chosen tick period of Timer1: the pace the original platform gives its 1 ms request.
-constexpr int kMovementTickMs = 16;
 constexpr int kFlashMs = 500;
 
 }  // namespace
@@ -83,8 +80,6 @@ void Form1::layOutStatusArea() {
 }
 
 void Form1::layOutPlayingField() {
-    Line1.setup(120, 0, 120, 6060, ui::Colour::rgb(255, 0, 0), 4);
-    Line1.lower();
     goedlbl.setup({600, 720, 6735, 2955}, form1_texts::kGoedlblCaption, kPraiseFont,
                   ui::Align::Centre);
     goedlbl.setForeColour(ui::Colour::rgb(0, 192, 0));
@@ -96,9 +91,7 @@ void Form1::layOutPlayingField() {
     gameover.setHalo(true);
     gameover.hide();
     // The word starts right of the client area and moves in; it passes over the praise.
-    snel.setup({11000, 2040, 8000, 615}, form1_texts::kSnelCaption, kWordFont);
-    snel.setForeColour(ui::kBlack);
-    snel.setTransparent(true);
+    lane.layOut({11000, 2040, 8000, 615}, form1_texts::kSnelCaption, 120, 6060);
 }
 
 void Form1::layOutInputAndButtons() {
@@ -136,7 +129,6 @@ void Form1::layOutListsAndTimers() {
         windowed->raise();
     }
 
-    Timer1.setInterval(kMovementTickMs);
     goedtimer.setInterval(kFlashMs);
     goknipper.setInterval(kFlashMs);
 }

@@ -130,9 +130,10 @@ public:
     // Never seen: the highscore file is read and created directly, byte for byte.
     ui::MultiLineTextBox loadhi{this, "loadhi"};
 
-    ui::Timer Timer1{this, "Timer1"};        // moves the word
-    ui::Timer goedtimer{this, "goedtimer"};  // hides goedlbl after 500 ms
-    ui::Timer goknipper{this, "goknipper"};  // blinks gameover every 500 ms
+    ui::Timer Timer1{this, "Timer1"};          // moves the word
+    ui::Timer goedtimer{this, "goedtimer"};    // hides goedlbl after 500 ms
+    ui::Timer goknipper{this, "goknipper"};    // blinks gameover every 500 ms
+    ui::MovingWord lane{snel, Line1, Timer1};  // lays out and moves snel towards Line1
 
     // The game state. The total score has no variable: it is the caption of scorelbl.
     std::string currentWord;  // the word to type, or a sentinel while none runs

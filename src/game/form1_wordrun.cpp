@@ -67,10 +67,7 @@ void Form1::Timer1_Timer() {
     if (bonusActive) {
         FlashColours();
     }
-    snel.setLeft(base::checkedSub(snel.left(), speed, "de plaats van het woord"));
-    if (snel.left() <= Line1.x1()) {
-        // Stopped first, so that no tick can follow for this word while a message shows.
-        Timer1.setEnabled(false);
+    if (lane.step(speed)) {
         WordMissed();
     }
 }

@@ -43,41 +43,44 @@ void Recorder::wordShown(std::string_view word, bool bonus) {
     wordRunning_ = true;
 }
 
-void Recorder::keyPressed(const ui::KeyPress& press) noexcept {
-    if (!wordRunning_) {
-        return;
-    }
-    Tally& tally = word_.tally;
-    if (press.intoEmptyBox) {
-        word_.beforeCommand = tally;
-    }
+void WordTally::count(const ui::KeyPress& press, std::string_view word) noexcept {
     if (press.correction) {
-        ++tally.corrections;
+        ++corrections;
         return;
     }
     const auto& table = base::windows1252Table();
     for (qsizetype i = 0; i < press.typed.size(); ++i) {
-        ++tally.keystrokes;
+        ++keystrokes;
         const auto place = static_cast<std::size_t>(press.place + i);
-        if (place >= word_.bytes.size()) {
-            ++tally.errors;  // past the end of the word: no key was due
+        if (place >= word.size()) {
+            ++errors;  // past the end of the word: no key was due
             continue;
         }
-        const auto code = static_cast<unsigned char>(word_.bytes[place]);
-        KeyTally& key = tally.keys[code];
+        const auto code = static_cast<unsigned char>(word[place]);
+        KeyTally& key = keys[code];
         ++key.attempts;
         if (press.typed[i].unicode() == table[code]) {
-            ++tally.correct;
+            ++correct;
             continue;
         }
         ++key.errors;
-        ++tally.errors;
+        ++errors;
         const int typed = codeOf(press.typed[i]);
-        if (typed >= 0 && tally.confusionCount < WordRecord::kMostConfusions) {
-            tally.confusions[static_cast<std::size_t>(tally.confusionCount++)] = {
+        if (typed >= 0 && confusionCount < WordRecord::kMostConfusions) {
+            confusions[static_cast<std::size_t>(confusionCount++)] = {
                 code, static_cast<unsigned char>(typed)};
         }
     }
+}
+
+void Recorder::keyPressed(const ui::KeyPress& press) noexcept {
+    if (!wordRunning_) {
+        return;
+    }
+    if (press.intoEmptyBox) {
+        word_.beforeCommand = word_.tally;
+    }
+    word_.tally.count(press, word_.bytes);
 }
 
 void Recorder::commandTyped() noexcept {

@@ -12,6 +12,22 @@
 
 namespace stats {
 
+// What the keys typed for one word have counted. A keystroke is correct when the character
+// equals the word's character at the place where it goes in the box; one past the word's
+// end is an error with no key due. Counted in place, without allocating.
+struct WordTally {
+    int keystrokes = 0;
+    int correct = 0;
+    int corrections = 0;
+    int errors = 0;
+    KeyTallies keys{};
+    std::array<Confusion, WordRecord::kMostConfusions> confusions{};
+    int confusionCount = 0;
+
+    // `word` in Windows-1252.
+    void count(const ui::KeyPress& press, std::string_view word) noexcept;
+};
+
 // Follows the games as the windows report them and hands each finished word to the store.
 //
 // A game opens with its first word after start-up or Reset Game and ends at game over,
@@ -22,9 +38,8 @@ namespace stats {
 // Game leaves the word on its way to the line. Memory mode keeps the longest sequence of
 // each visit, written as it grows.
 //
-// Keystrokes are counted in place, without allocating: a keystroke is correct when the
-// character equals the word's character at the place where it goes in the box. The keys
-// that typed a command since the box was last empty are taken back when the command runs.
+// Keystrokes are counted as WordTally counts them. The keys that typed a command since the
+// box was last empty are taken back when the command runs.
 class Recorder {
 public:
     Recorder(Store& store, Clock& clock) : store_(store), clock_(clock) {}
@@ -40,16 +55,7 @@ public:
     void memoryVisitEnded();
 
 private:
-    // What the keys of a word have counted so far.
-    struct Tally {
-        int keystrokes = 0;
-        int correct = 0;
-        int corrections = 0;
-        int errors = 0;
-        KeyTallies keys{};
-        std::array<Confusion, WordRecord::kMostConfusions> confusions{};
-        int confusionCount = 0;
-    };
+    using Tally = WordTally;
     struct Word {
         std::string bytes;
         qint64 shownAt = 0;

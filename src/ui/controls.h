@@ -7,5 +7,6 @@
 #include "ui/button.h"
 #include "ui/label.h"
 #include "ui/listbox.h"
+#include "ui/movingword.h"
 #include "ui/simplecontrols.h"
 #include "ui/textboxes.h"
