@@ -2,7 +2,7 @@
 # SPDX-FileCopyrightText: 2026 Het Toetsrace-team
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Changes the statistics' computations one at a time, on purpose, and runs their tests
+# Changes the statistics' and the practice window's computations one at a time, on purpose, and runs their tests
 # against each change: a change the tests let through is a figure nobody checks. Works
 # in a copy of the tree; prints each change with "caught" or "SURVIVED" and the count.
 # Usage: scripts/mutate-stats.sh [build folder for the copy]
@@ -11,7 +11,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 work=${1:-$(mktemp -d)}
 git -C "$root" ls-files -z | (cd "$root" && xargs -0 tar cf -) | (mkdir -p "$work/src" && tar xf - -C "$work/src")
 cmake -S "$work/src" -B "$work/build" -G Ninja >/dev/null
-targets=(tst_statistics tst_statisticswindow tst_progresschart)
+targets=(tst_statistics tst_statisticswindow tst_progresschart tst_practice)
 cmake --build "$work/build" --target "${targets[@]}" >/dev/null
 
 # file | text | changed text
@@ -36,6 +36,15 @@ mutations=(
   "src/stats/window.cpp|const bool typed = game \&\& game->keystrokes > 0;|const bool typed = game.has_value();"
   "src/stats/keyboard.cpp|attempts < kColourAttempts|attempts == 0"
   "src/stats/store.cpp|WHERE times >= %1|WHERE times >= 1"
+  "src/stats/store.cpp|COALESCE(p.clean, 0) < %1|COALESCE(p.clean, 0) < 99"
+  "src/stats/store.cpp|if (!run(s.forgetMastery, {shown})) {|if (false) {"
+  "src/stats/store.cpp|SET clean = 0\"|SET clean = clean\""
+  "src/practice/plan.cpp|key.attempts >= stats::kColourAttempts|key.attempts > 0"
+  "src/practice/plan.cpp|factor = 0.8;|factor = 0.9;"
+  "src/practice/plan.cpp|wayLeft > 0.5|wayLeft < 0.5"
+  "src/practice/plan.cpp|recentWordsPerMinute \* kStartShare|recentWordsPerMinute"
+  "src/practice/window.cpp|return o.completed \&\& o.errors == 0;|return o.completed;"
+  "src/practice/window.cpp|percent(runKeys_\[code\].errors,|percent(runKeys_[code].attempts,"
 )
 survived=0
 for mutation in "${mutations[@]}"; do

@@ -4,7 +4,8 @@
 
 # Screenshots of the "Statistieken" window beside the game under Xvfb: without history and
 # with 1, 50 and 10,000 games (HISTORIES="..." for others), at scale 1 and 2, each tab,
-# to look at for anything clipped or overlapping.
+# to look at for anything clipped or overlapping; then the "Oefenen" window it opens (F3):
+# as it opens, during a run, and at the end of one stopped with Esc.
 # Usage: scripts/screenshot-stats.sh <output folder>   (after scripts/build.sh)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,12 +42,26 @@ for history in ${HISTORIES:-0 1 50 10000}; do
         if [ "$history" -gt 0 ] && [ -n "$stats" ]; then
             eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$stats")"
             DISPLAY=$display xdotool windowfocus --sync "$stats"
-            for tab in 2 3 4; do
+            for tab in 2 3 4 5; do
                 DISPLAY=$display xdotool key ctrl+Tab
                 sleep 0.5
                 DISPLAY=$display import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" \
                     "$out/stats-h$history-scale$scale-tab$tab.png"
             done
+        fi
+        if [ -n "$stats" ]; then
+            DISPLAY=$display xdotool windowfocus --sync "$stats"
+            DISPLAY=$display xdotool key F3
+            sleep 1
+            DISPLAY=$display import -window root "$out/practice-h$history-scale$scale.png"
+            if [ "$history" -gt 0 ]; then
+                DISPLAY=$display xdotool key Return
+                sleep 1
+                DISPLAY=$display import -window root "$out/practice-h$history-scale$scale-run.png"
+                DISPLAY=$display xdotool key Escape
+                sleep 0.5
+                DISPLAY=$display import -window root "$out/practice-h$history-scale$scale-end.png"
+            fi
         fi
         kill "$game"; wait "$game" 2>/dev/null || true
         game=""

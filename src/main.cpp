@@ -6,7 +6,9 @@
 #include "app/launch.h"
 #include "app/launch_texts.h"
 #include "app/session.h"
+#include "data/wordfile.h"
 #include "game/form1.h"
+#include "practice/window.h"
 #include "stats/typingstatistics.h"
 #include "version.h"
 
@@ -93,6 +95,9 @@ int main(int argc, char* argv[]) {
     Form1 form(toolkit.context());
     one.comeForward = [&form] { comeForward(form); };
     one.showStatistics = [&form, &statistics] { statistics.showWindow(form, form.keptFree()); };
+    practice::PracticeWindow practice(statistics.store(),
+                                      toolkit.context().programFile(data::kWordFile));
+    statistics.offerPractice([&form, &practice] { practice.open(form, form.keptFree()); });
     if (arguments.openStatistics) {
         showStatisticsWhenPlaced(form, statistics);
     }

@@ -93,11 +93,47 @@ constexpr Step kVersion4 = {
     "CREATE INDEX games_score_record ON games (score) WHERE NOT god_mode",
     "CREATE INDEX games_level_record ON games (level) WHERE NOT god_mode",
 };
+// Version 5: practice runs, each word practised and its keys, apart from the games; and
+// for each word how many practice tries in a row were right without a slip.
+constexpr Step kVersion5 = {
+    "CREATE TABLE practice_runs ("
+    " id INTEGER PRIMARY KEY,"
+    " started INTEGER NOT NULL,"
+    " words INTEGER NOT NULL,"
+    " first_time INTEGER NOT NULL,"
+    " missed INTEGER NOT NULL,"
+    " active_ms INTEGER NOT NULL,"
+    " keystrokes INTEGER NOT NULL,"
+    " correct INTEGER NOT NULL,"
+    " characters INTEGER NOT NULL,"
+    " start_pace REAL NOT NULL,"
+    " end_pace REAL NOT NULL)",
+    "CREATE TABLE practice_words ("
+    " id INTEGER PRIMARY KEY,"
+    " run INTEGER NOT NULL REFERENCES practice_runs(id),"
+    " word TEXT NOT NULL,"
+    " from_mistakes INTEGER NOT NULL,"
+    " completed INTEGER NOT NULL,"
+    " ms INTEGER NOT NULL,"
+    " keystrokes INTEGER NOT NULL,"
+    " errors INTEGER NOT NULL,"
+    " pace REAL NOT NULL)",
+    "CREATE TABLE practice_keys ("
+    " run INTEGER NOT NULL REFERENCES practice_runs(id),"
+    " character TEXT NOT NULL,"
+    " attempts INTEGER NOT NULL,"
+    " errors INTEGER NOT NULL,"
+    " PRIMARY KEY (run, character)) WITHOUT ROWID",
+    "CREATE TABLE practice_streaks ("
+    " word TEXT PRIMARY KEY,"
+    " clean INTEGER NOT NULL) WITHOUT ROWID",
+};
+
 // The indexes above serve the store's queries only while they name the same games.
 static_assert(kRecordWords == 10);
 
 // Step i takes a database from version i to version i + 1.
-constexpr const Step* kSteps[] = {&kVersion1, &kVersion2, &kVersion3, &kVersion4};
+constexpr const Step* kSteps[] = {&kVersion1, &kVersion2, &kVersion3, &kVersion4, &kVersion5};
 static_assert(std::size(kSteps) == kCurrentVersion);
 
 QSqlError runStep(QSqlDatabase& db, int from) {

@@ -10,7 +10,7 @@
 // the version a database has reached; opening an older one brings it up to date.
 namespace stats::schema {
 
-inline constexpr int kCurrentVersion = 4;
+inline constexpr int kCurrentVersion = 5;
 
 // Takes a database from version `from` to version `to`, one step at a time, each step and
 // its new user_version in a transaction of its own. Returns the error that stopped it.

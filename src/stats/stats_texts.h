@@ -76,6 +76,22 @@ inline constexpr const char* kOverviewTab = "&Overzicht";
 inline constexpr const char* kProgressTab = "&Voortgang";
 inline constexpr const char* kWordsTab = "&Woorden";
 inline constexpr const char* kKeysTab = "&Toetsen";
+inline constexpr const char* kPracticeTab = "O&efenen";
+
+// Practice runs, apart from the games.
+inline constexpr const char* kPractice = "Oefenrondes";
+inline constexpr const char* kPracticeIntro =
+    "Oefenen zet twintig woorden uit je eigen fouten op de baan: de woorden die je het vaakst "
+    "mist of fout typt, en woorden met je zwakke toetsen. Oefenrondes tellen niet mee voor je "
+    "spellen en records.";
+inline constexpr const char* kPractise = "Oefenen &starten (F3)";
+inline constexpr const char* kRunStartedColumn = "Begonnen";
+inline constexpr const char* kRunWordsColumn = "Woorden";
+inline constexpr const char* kRunFirstTimeColumn = "In \xE9\xE9n keer goed";
+inline constexpr const char* kRunPaceColumn = "Tempo (wpm)";
+inline constexpr const char* kRunPace = "%1 \x96 %2";
+inline constexpr const char* kRunCount = "%1 oefenrondes; de laatste %2 staan hierboven.";
+inline constexpr const char* kNoRunYet = "Nog geen oefenronde.";
 
 // A figure there is nothing to compute from.
 inline constexpr const char* kNone = "\x96";

@@ -363,12 +363,43 @@ bool readMixups(QSqlDatabase& db, Summary& summary, QSqlError& error) {
     return true;
 }
 
+// A practice run's columns after its id, in the order of PracticeRun.
+constexpr const char* kRunFigures =
+    "started, words, first_time, missed, active_ms, keystrokes, correct, characters, start_pace, "
+    "end_pace";
+
+PracticeRun runFrom(const QSqlQuery& row) {
+    return {row.value(0).toLongLong(), row.value(1).toLongLong(), row.value(2).toInt(),
+            row.value(3).toInt(),      row.value(4).toInt(),      row.value(5).toLongLong(),
+            row.value(6).toLongLong(), row.value(7).toLongLong(), row.value(8).toLongLong(),
+            row.value(9).toDouble(),   row.value(10).toDouble()};
+}
+
+bool readPracticeRuns(QSqlDatabase& db, Summary& summary, QSqlError& error) {
+    QSqlQuery query(db);
+    if (!select(query,
+                QStringLiteral("SELECT id, %1 FROM practice_runs ORDER BY id DESC LIMIT %2")
+                    .arg(QLatin1String(kRunFigures))
+                    .arg(Summary::kShownRuns),
+                error)) {
+        return false;
+    }
+    while (query.next()) {
+        summary.practiceRuns.push_back(runFrom(query));
+    }
+    const std::optional<int> runs =
+        intOf(db, QStringLiteral("SELECT COUNT(*) FROM practice_runs"), &error);
+    summary.practiceRunCount = runs.value_or(0);
+    return runs.has_value();
+}
+
 std::optional<Summary> read(QSqlDatabase& db, QSqlError& error) {
     Summary summary;
     const std::optional<int> longest =
         intOf(db, QStringLiteral("SELECT COALESCE(MAX(longest), 0) FROM memory_visits"), &error);
     if (!longest || !readLastGames(db, summary, error) || !readTroublesome(db, summary, error) ||
-        !readKeys(db, summary, error) || !readMixups(db, summary, error)) {
+        !readKeys(db, summary, error) || !readMixups(db, summary, error) ||
+        !readPracticeRuns(db, summary, error)) {
         return std::nullopt;
     }
     summary.bests.longestSequence = *longest;
@@ -386,6 +417,7 @@ struct Store::Statements {
           countTrouble(db),
           countKey(db),
           countConfusion(db),
+          forgetMastery(db),
           insertVisit(db),
           updateVisit(db) {}
 
@@ -409,6 +441,7 @@ struct Store::Statements {
             {&countConfusion,
              QStringLiteral("INSERT INTO confusions (due, typed, times) VALUES (?, ?, 1) ON "
                             "CONFLICT (due, typed) DO UPDATE SET times = times + 1")},
+            {&forgetMastery, QStringLiteral("DELETE FROM practice_streaks WHERE word = ?")},
             {&insertVisit,
              QStringLiteral("INSERT INTO memory_visits (started, longest) VALUES (?, ?)")},
             {&updateVisit, QStringLiteral("UPDATE memory_visits SET longest = ? WHERE id = ?")},
@@ -435,7 +468,7 @@ struct Store::Statements {
     }
 
     QSqlQuery insertGame, updateGame, insertWord, countTrouble, countKey, countConfusion,
-        insertVisit, updateVisit;
+        forgetMastery, insertVisit, updateVisit;
 };
 
 Store::Store(QString path, bool onNetwork)
@@ -623,9 +656,14 @@ bool Store::saveWord(GameRecord& game, const WordRecord& word, const KeyTallies&
         return undo(s.insertWord);
     }
     const bool mistyped = word.completed && word.errors > 0;
-    if ((!word.completed || mistyped) &&
-        !run(s.countTrouble, {shown, word.completed ? 0 : 1, mistyped ? 1 : 0})) {
-        return undo(s.countTrouble);
+    if (!word.completed || mistyped) {
+        // A slip in a game puts a mastered word back among those to practise.
+        if (!run(s.countTrouble, {shown, word.completed ? 0 : 1, mistyped ? 1 : 0})) {
+            return undo(s.countTrouble);
+        }
+        if (!run(s.forgetMastery, {shown})) {
+            return undo(s.forgetMastery);
+        }
     }
     const auto& table = base::windows1252Table();
     for (std::size_t code = 0; code < keys.size(); ++code) {
@@ -711,6 +749,155 @@ std::optional<Summary> Store::readOnly() {
     }
     QSqlDatabase::removeDatabase(name);
     return summary;
+}
+
+}  // namespace stats
+
+namespace stats {
+
+namespace {
+
+constexpr int kPractisedWords = 30;  // the words missed or mistyped most that a run picks from
+
+bool readPracticeHistory(QSqlDatabase& db, PracticeHistory& history, QSqlError& error) {
+    QSqlQuery words(db);
+    if (!select(words,
+                QStringLiteral("SELECT t.word, t.missed, t.mistyped FROM troublesome_words t "
+                               "LEFT JOIN practice_streaks p ON p.word = t.word WHERE "
+                               "COALESCE(p.clean, 0) < %1 ORDER BY t.missed + t.mistyped DESC, "
+                               "t.word LIMIT %2")
+                    .arg(kMasteredAfter)
+                    .arg(kPractisedWords),
+                error)) {
+        return false;
+    }
+    while (words.next()) {
+        history.words.push_back(
+            {words.value(0).toString(), words.value(1).toInt(), words.value(2).toInt()});
+    }
+    Summary summary;
+    if (!readKeys(db, summary, error) || !readMixups(db, summary, error)) {
+        return false;
+    }
+    for (const Summary::Key& key : summary.keys) {
+        history.keys.push_back({key.character, key.tally.attempts, key.tally.errors});
+    }
+    for (const Summary::Mixup& mixup : summary.mixups) {
+        history.mixups.push_back({mixup.due, mixup.typed, mixup.times});
+    }
+    QSqlQuery recent(db);
+    if (!select(recent,
+                QStringLiteral("SELECT COUNT(speed), AVG(speed) FROM (SELECT speed FROM games "
+                               "WHERE keystrokes > 0 ORDER BY id DESC LIMIT 10)"),
+                error) ||
+        !recent.next()) {
+        error = recent.lastError();
+        return false;
+    }
+    history.recentGames = recent.value(0).toInt();
+    history.recentWordsPerMinute = recent.value(1).toDouble();
+    return true;
+}
+
+}  // namespace
+
+std::optional<PracticeHistory> Store::practiceHistory() {
+    waitForPreparation();
+    if (!failed() && !open_ && !QFileInfo::exists(path_)) {
+        return PracticeHistory{};
+    }
+    if (!ready()) {
+        return std::nullopt;
+    }
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlError error;
+    PracticeHistory history;
+    if (!readPracticeHistory(db, history, error)) {
+        stopFor(error);
+        return std::nullopt;
+    }
+    return history;
+}
+
+std::optional<int> Store::savePracticeWord(PracticeRun& practice, const PracticeWord& word,
+                                           const KeyTallies& keys) {
+    if (!ready()) {
+        return std::nullopt;
+    }
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.transaction()) {
+        stopFor(db.lastError());
+        return std::nullopt;
+    }
+    QSqlQuery query(db);
+    const auto step = [&](const QString& statement, std::initializer_list<QVariant> values) {
+        return query.prepare(statement) && run(query, values);
+    };
+    const QVariantList figures = {practice.started, practice.words,      practice.firstTime,
+                                  practice.missed,  practice.activeMs,   practice.keystrokes,
+                                  practice.correct, practice.characters, practice.startPace,
+                                  practice.endPace};
+    bool stored = practice.id == 0
+                      ? query.prepare(QStringLiteral("INSERT INTO practice_runs (%1) VALUES (?, ?, "
+                                                     "?, ?, ?, ?, ?, ?, ?, ?)")
+                                          .arg(QLatin1String(kRunFigures)))
+                      : query.prepare(QStringLiteral("UPDATE practice_runs SET started = ?, words "
+                                                     "= ?, first_time = ?, missed = ?, active_ms "
+                                                     "= ?, keystrokes = ?, correct = ?, "
+                                                     "characters = ?, start_pace = ?, end_pace "
+                                                     "= ? WHERE id = ?"));
+    if (stored) {
+        int index = 0;
+        for (const QVariant& value : figures) {
+            query.bindValue(index++, value);
+        }
+        if (practice.id != 0) {
+            query.bindValue(index, practice.id);
+        }
+        stored = query.exec();
+    }
+    const qint64 id = practice.id == 0 ? query.lastInsertId().toLongLong() : practice.id;
+    const QString shown = base::toQString(word.word);
+    const bool clean = word.completed && word.errors == 0;
+    stored = stored &&
+             step(QStringLiteral("INSERT INTO practice_words (run, word, from_mistakes, "
+                                 "completed, ms, keystrokes, errors, pace) VALUES (?, ?, ?, ?, ?, "
+                                 "?, ?, ?)"),
+                  {id, shown, word.fromMistakes ? 1 : 0, word.completed ? 1 : 0, word.ms,
+                   word.keystrokes, word.errors, word.pace});
+    const auto& table = base::windows1252Table();
+    for (std::size_t code = 0; stored && code < keys.size(); ++code) {
+        stored = keys[code].attempts == 0 ||
+                 step(QStringLiteral("INSERT INTO practice_keys (run, character, attempts, errors) "
+                                     "VALUES (?, ?, ?, ?) ON CONFLICT (run, character) DO UPDATE "
+                                     "SET attempts = attempts + excluded.attempts, errors = "
+                                     "errors + excluded.errors"),
+                      {id, QString(QChar(table[code])), keys[code].attempts, keys[code].errors});
+    }
+    stored = stored && step(clean ? QStringLiteral("INSERT INTO practice_streaks (word, clean) "
+                                                   "VALUES (?, 1) ON CONFLICT (word) DO UPDATE "
+                                                   "SET clean = clean + 1")
+                                  : QStringLiteral("INSERT INTO practice_streaks (word, clean) "
+                                                   "VALUES (?, 0) ON CONFLICT (word) DO UPDATE "
+                                                   "SET clean = 0"),
+                            {shown});
+    std::optional<int> streak;
+    if (stored &&
+        step(QStringLiteral("SELECT clean FROM practice_streaks WHERE word = ?"), {shown}) &&
+        query.next()) {
+        streak = query.value(0).toInt();
+    }
+    if (!streak) {
+        const QSqlError error = query.lastError();
+        db.rollback();
+        stopFor(error);
+        return std::nullopt;
+    }
+    if (!commitOrStop()) {
+        return std::nullopt;
+    }
+    practice.id = id;
+    return streak;
 }
 
 }  // namespace stats

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "stats/practice.h"
 #include "stats/records.h"
 
 #include <QChar>
@@ -74,6 +75,11 @@ struct Summary {
     };
     std::vector<Mixup> mixups;
 
+    // The last practice runs, newest first, and how many there were; never a game.
+    static constexpr int kShownRuns = 10;
+    std::vector<PracticeRun> practiceRuns;
+    qint64 practiceRunCount = 0;
+
     bool empty() const { return bests.games == 0 && bests.longestSequence == 0; }
 };
 
@@ -104,6 +110,14 @@ public:
     bool saveGame(const GameRecord& game);
     // A visit to memory mode; it gets its id when first saved.
     bool saveVisit(qint64& id, qint64 started, int longest);
+
+    // What a practice run is built from; nothing when the store cannot be read.
+    std::optional<PracticeHistory> practiceHistory();
+    // The practised word and the run as it stands after it, apart from every figure of the
+    // games. Returns how many practice tries in a row the word has now been right without
+    // a slip; nothing when it was not stored.
+    std::optional<int> savePracticeWord(PracticeRun& run, const PracticeWord& word,
+                                        const KeyTallies& keys);
 
     // Everything the window shows; empty when there is nothing to read. A stopped store
     // still shows what it can read without writing.

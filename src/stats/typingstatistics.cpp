@@ -106,9 +106,17 @@ void TypingStatistics::showWindow(QWidget& beside, const QRect& keepFree) noexce
     safely([&] {
         if (!window_) {
             window_ = std::make_unique<StatisticsWindow>(store_, keptWhere_);
+            window_->offerPractice(openPractice_);
         }
         window_->showBeside(beside, keepFree);
     });
+}
+
+void TypingStatistics::offerPractice(std::function<void()> open) {
+    openPractice_ = std::move(open);
+    if (window_) {
+        window_->offerPractice(openPractice_);
+    }
 }
 
 void TypingStatistics::showWindow(QWidget& beside) noexcept {

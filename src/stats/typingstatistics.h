@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -42,6 +43,9 @@ public:
     // Apart from all of `beside`.
     void showWindow(QWidget& beside) noexcept;
 
+    // What the window's practice button and F3 open.
+    void offerPractice(std::function<void()> open);
+
     Store& store() { return store_; }
     // The window once F2 has opened it; it is hidden, never closed, until the program ends.
     StatisticsWindow* window() const { return window_.get(); }
@@ -56,6 +60,7 @@ private:
     Store store_;
     Recorder recorder_;
     std::unique_ptr<StatisticsWindow> window_;
+    std::function<void()> openPractice_;
 };
 
 }  // namespace stats

@@ -8,6 +8,7 @@
 #include "ui/accessibility.h"
 #include "ui/placement.h"
 
+#include <QDateTime>
 #include <QHeaderView>
 #include <QLocale>
 #include <QTimer>
@@ -147,8 +148,9 @@ void StatisticsWindow::layOut() {
     overview.setObjectName(QStringLiteral("overview"));
     overview.setAccessibleName(base::toQString(kOverviewTab).remove(QLatin1Char('&')));
     // The pages in the window's own colour, the one its labels are painted in.
-    for (QWidget* page : {&overview, static_cast<QWidget*>(&progress),
-                          static_cast<QWidget*>(&troublesome), static_cast<QWidget*>(&keys)}) {
+    for (QWidget* page :
+         {&overview, static_cast<QWidget*>(&progress), static_cast<QWidget*>(&troublesome),
+          static_cast<QWidget*>(&keys), static_cast<QWidget*>(&practice)}) {
         page->setAutoFillBackground(true);
         page->setPalette(palette());
     }
@@ -156,7 +158,9 @@ void StatisticsWindow::layOut() {
     tabs.addTab(&progress, base::toQString(kProgressTab));
     tabs.addTab(&troublesome, base::toQString(kWordsTab));
     tabs.addTab(&keys, base::toQString(kKeysTab));
+    tabs.addTab(&practice, base::toQString(kPracticeTab));
     layOutOverview();
+    layOutPractice();
 
     progress.setup(pixels(0, 0, kPageWidth, kPageHeight), kProgress);
     chart.setGeometry(ui::toPixels(pixels(4, 16, kPageWidth - 12, kPageHeight - 22)));
@@ -209,6 +213,71 @@ void StatisticsWindow::layOutOverview() {
     recordRule.setup(pixels(8, kFirstRow + 6 * kRowHeight + 6, kFrameWidth - 16, 60), kRecordRule);
 }
 
+void StatisticsWindow::layOutPractice() {
+    using namespace stats_texts;
+    practice.setup(pixels(0, 0, kPageWidth, kPageHeight), kPractice);
+    practiceIntro.setup(pixels(8, 18, kPageWidth - 16, 44), kPracticeIntro);
+    practiceRuns.setObjectName(QStringLiteral("practiceRuns"));
+    practiceRuns.setAccessibleName(base::toQString(kPractice));
+    practiceRuns.setGeometry(ui::toPixels(pixels(8, 64, kPageWidth - 20, 190)));
+    practiceRuns.setColumnCount(4);
+    practiceRuns.setHorizontalHeaderLabels(
+        {base::toQString(kRunStartedColumn), base::toQString(kRunWordsColumn),
+         base::toQString(kRunFirstTimeColumn), base::toQString(kRunPaceColumn)});
+    practiceRuns.verticalHeader()->hide();
+    practiceRuns.verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 3);
+    practiceRuns.horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < 4; ++column) {
+        practiceRuns.horizontalHeader()->setSectionResizeMode(column,
+                                                              QHeaderView::ResizeToContents);
+    }
+    practiceRuns.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    practiceRuns.setSelectionMode(QAbstractItemView::NoSelection);
+    practiceRuns.setWordWrap(false);
+    practiceRuns.setShowGrid(false);
+    practiceCount.setup(pixels(8, 258, kPageWidth - 20, 17), "");
+    practiceCount.setPurpose("Oefenrondes");
+    practise.setup(pixels(8, 282, 200, 28), kPractise);
+    connect(&practise, &QPushButton::clicked, this, [this] { askForPractice(); });
+    practiseKey.setContext(Qt::WindowShortcut);
+    connect(&practiseKey, &QShortcut::activated, this, [this] { askForPractice(); });
+}
+
+void StatisticsWindow::askForPractice() {
+    if (openPractice_) {
+        openPractice_();
+    }
+}
+
+void StatisticsWindow::showPracticeRuns(const Summary& summary) {
+    using namespace stats_texts;
+    practiceRuns.setRowCount(static_cast<int>(summary.practiceRuns.size()));
+    const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
+    int row = 0;
+    for (const PracticeRun& run : summary.practiceRuns) {
+        const auto cell = [&](int column, const QString& text, Qt::Alignment align) {
+            auto* item = new QTableWidgetItem(text);
+            item->setTextAlignment(align | Qt::AlignVCenter);
+            practiceRuns.setItem(row, column, item);
+        };
+        cell(0, dutch.toString(QDateTime::fromMSecsSinceEpoch(run.started), QLocale::ShortFormat),
+             Qt::AlignLeft);
+        cell(1, QString::number(run.words), Qt::AlignRight);
+        cell(2, QString::number(run.firstTime), Qt::AlignRight);
+        cell(
+            3,
+            base::toQString(kRunPace).arg(std::lround(run.startPace)).arg(std::lround(run.endPace)),
+            Qt::AlignRight);
+        ++row;
+    }
+    practiceRuns.setCurrentItem(nullptr);
+    practiceCount.setCaption(summary.practiceRunCount == 0
+                                 ? std::string(kNoRunYet)
+                                 : bytes(QString::fromLatin1(kRunCount)
+                                             .arg(summary.practiceRunCount)
+                                             .arg(summary.practiceRuns.size())));
+}
+
 void StatisticsWindow::showBeside(QWidget& other, const QRect& keepFree) {
     refresh();
     ui::showApart(*this, other, keepFree);
@@ -257,6 +326,7 @@ void StatisticsWindow::present(const Summary& summary) {
                  base::toQString(lastAccuracy.value.caption())));
     keyboard.setKeys(summary.keys);
     showMixups(summary.mixups);
+    showPracticeRuns(summary);
 }
 
 void StatisticsWindow::showLastGame(const Summary& summary) {

@@ -8,10 +8,12 @@
 #include "stats/store.h"
 #include "ui/controls.h"
 
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 namespace stats {
@@ -24,10 +26,11 @@ struct Figure {
     ui::Label value;
 };
 
-// The "Statistieken" window, in four tabs: the last game against the one before and the
+// The "Statistieken" window, in five tabs: the last game against the one before and the
 // last ten, with the personal records; words per minute and accuracy game by game; the
 // ten words missed or mistyped most; and the keyboard coloured by each key's error rate,
-// with the keys typed most often in place of another. It opens apart from the game
+// with the keys typed most often in place of another; and the practice runs, apart from
+// the games, with the button (and F3) that opens a new one. It opens apart from the game
 // without taking the keyboard or stopping it, one window only; closing hides it. While it
 // is open it follows every word and game. Without history it shows a friendly text
 // instead; when recording has stopped, it says why.
@@ -42,6 +45,8 @@ public:
     void refresh();
     // A word was stored meanwhile: read again soon when open, else when next shown.
     void markStale() noexcept;
+    // What the practice button and F3 open.
+    void offerPractice(std::function<void()> open) { openPractice_ = std::move(open); }
 
     ui::Label status{this, "status"};  // what is recorded, or why not
     ui::Label empty{this, "empty"};    // instead of the tabs while there is no history
@@ -76,6 +81,13 @@ public:
     ui::Label keysLegend{&keys, "keysLegend"};
     ui::Label mixups{&keys, "mixups"};
 
+    ui::Frame practice{nullptr, "practice"};
+    ui::Label practiceIntro{&practice, "practiceIntro"};
+    QTableWidget practiceRuns{&practice};
+    ui::Button practise{&practice, "practise"};
+    ui::Label practiceCount{&practice, "practiceCount"};
+    QShortcut practiseKey{QKeySequence(Qt::Key_F3), this};
+
 private:
     void layOut();
     void layOutOverview();
@@ -84,11 +96,15 @@ private:
     void showBests(const Summary::Bests& bests);
     void showTroublesome(const std::vector<Summary::Trouble>& words);
     void showMixups(const std::vector<Summary::Mixup>& mixups);
+    void layOutPractice();
+    void showPracticeRuns(const Summary& summary);
+    void askForPractice();
 
     Store& store_;
     std::string keptWhere_;
     bool stale_ = true;
     bool refreshDue_ = false;
+    std::function<void()> openPractice_;
 };
 
 // What the window says of the last game below its figures.

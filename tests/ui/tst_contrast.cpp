@@ -4,6 +4,7 @@
 #include "about/frmabout.h"
 #include "game.h"
 #include "memory/form2.h"
+#include "practice/window.h"
 #include "stats/typingstatistics.h"
 #include "stats/window.h"
 #include "ui/look.h"
@@ -110,8 +111,16 @@ void ContrastTest::everyWindowReadsOnADarkDesktop() {
         game->Command4_Click();
         game->Command5_Click();
         statistics.showWindow(game.form());
+        // A practice run with its word on the way.
+        stats::GameRecord played{.started = 1};
+        QVERIFY(statistics.store().saveWord(played, {"kat", false, 900, 0, 0}, {}));
+        practice::PracticeWindow practice(statistics.store(),
+                                          folder.filePath(QStringLiteral("woordenlijst.txt")));
+        practice.open(game.form(), game->keptFree());
+        practice.begin.click();
+        QTRY_VERIFY(practice.word.x() < practice.track.width() - 100);
         QWidget* const windows[] = {&game.form(), game->aboutWindow.data(),
-                                    game->memoryWindow.get(), statistics.window()};
+                                    game->memoryWindow.get(), statistics.window(), &practice};
         QStringList unreadable;
         for (QWidget* window : windows) {
             QVERIFY(window);
@@ -119,7 +128,8 @@ void ContrastTest::everyWindowReadsOnADarkDesktop() {
             qInfo("%s lowest contrast %.1f:1 (%s)", ownLook ? "own look" : "dark desktop",
                   lowest.ratio, qPrintable(lowest.where));
             if (lowest.ratio < 4.5) {
-                unreadable << QStringLiteral("%1 %2").arg(lowest.where).arg(lowest.ratio, 0, 'f', 1);
+                unreadable
+                    << QStringLiteral("%1 %2").arg(lowest.where).arg(lowest.ratio, 0, 'f', 1);
             }
         }
         if (ownLook) {
