@@ -27,7 +27,7 @@ mutations=(
   "src/stats/store.cpp|raise(bests.score, game.score);|(void)0;"
   "src/stats/recorder.cpp|word_.tally = word_.beforeCommand;|(void)0;"
   "src/stats/recorder.cpp|now - word_.shownAt - word_.pausedMs - standing|now - word_.shownAt"
-  "src/stats/recorder.cpp|++tally.errors;  // past the end|(void)0;  // past the end"
+  "src/stats/recorder.cpp|++errors;  // past the end|(void)0;  // past the end"
   "src/stats/recorder.cpp|        openGame();  // the word ran on|        return;  // the word ran on"
   "src/stats/window.cpp|speed > \*before.wordsPerMinute|speed < *before.wordsPerMinute"
   "src/stats/window.cpp|accuracy > \*before.accuracy|accuracy >= 0"

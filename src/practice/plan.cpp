@@ -98,7 +98,12 @@ std::vector<PlannedWord> planRun(const stats::PracticeHistory& history, const ba
     std::vector<std::pair<std::string, double>> exercising;
     for (const auto& span : list.lines) {
         const std::string_view word(list.text.data() + span.offset, span.length);
-        if (word.size() < kShortest || word.size() > kLongest ||
+        // A control character is nothing a player can type: a damaged or binary list
+        // gives no such word.
+        const bool typeable = std::none_of(word.begin(), word.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x20 || c == '\x7f';
+        });
+        if (!typeable || word.size() < kShortest || word.size() > kLongest ||
             std::find(fromMistakes.begin(), fromMistakes.end(), word) != fromMistakes.end()) {
             continue;
         }

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Reads the game's main window from the accessibility bus, as a screen reader does, and
-# checks that each control says what it is and what it shows. Run by atspi_test.sh.
+# checks that each control says what it is and what it shows; with a window's title as
+# its argument, that window's shown controls instead. Run by atspi_test.sh.
 import sys
 import time
 
@@ -28,7 +29,43 @@ def find_game():
     sys.exit("FAIL: the game is not on the accessibility bus")
 
 
+def shown_controls(node):
+    for i in range(node.get_child_count()):
+        child = node.get_child_at_index(i)
+        if child is not None and child.get_state_set().contains(Atspi.StateType.SHOWING):
+            yield child
+            yield from shown_controls(child) if child.get_role_name() == "panel" else ()
+
+
+# Every shown control of the window titled `title`: a role that says what it is, a name.
+def check_window(title):
+    for _ in range(100):
+        game = find_game()
+        windows = [game.get_child_at_index(i) for i in range(game.get_child_count())]
+        found = [w for w in windows if w is not None and w.get_name() == title]
+        if found:
+            break
+        time.sleep(0.1)
+    else:
+        names = [w.get_name() if w is not None else None for w in windows]
+        sys.exit(f"FAIL: no window '{title}' on the accessibility bus, only {names}")
+    problems = []
+    controls = list(shown_controls(found[0]))
+    for control in controls:
+        role, name = control.get_role_name(), control.get_name()
+        if role in ("filler", "unknown") or not name.strip():
+            problems.append(f"{role} '{name}'")
+    if not any(c.get_role_name() == "push button" and c.get_name() == "Begin" for c in controls):
+        problems.append("no push button 'Begin'")
+    if problems:
+        sys.exit(f"FAIL ({title}): " + "; ".join(problems))
+    print(f"atspi: {title}: {len(controls)} shown controls, each with its role and name")
+
+
 def main():
+    if len(sys.argv) > 1:
+        check_window(sys.argv[1])
+        return
     window = find_game().get_child_at_index(0)
     problems = []
     if window.get_role_name() != "frame" or window.get_name() != "ToetsRace 0.27":

@@ -4,7 +4,9 @@
 
 # The real game on a real accessibility bus: a screen reader must find every control with
 # its role and its name. Runs the game under Xvfb with a private D-Bus session and the
-# AT-SPI bus, then reads the main window's controls with Debian's AT-SPI bindings.
+# AT-SPI bus, then reads the main window's controls with Debian's AT-SPI bindings; then
+# opens "Statistieken" with F2 and "Oefenen" from it with F3, keyboard only, and reads the
+# practice window the same way.
 # Usage: atspi_test.sh <build folder>
 set -euo pipefail
 build=$1
@@ -58,3 +60,19 @@ for attempt in 1 2 3; do
 done
 
 /usr/bin/python3 "$here/atspi_roles.py" || { sed 's/^/  game: /' "$work/game.log" >&2; exit 1; }
+
+# Keyboard only: F2 in the game, then F3 in the statistics window.
+window_named() {
+    for _ in $(seq 50); do
+        xdotool search --all --onlyvisible --pid "$game" --name "^$1\$" 2>/dev/null | head -n1 | grep . && return 0
+        sleep 0.1
+    done
+    echo "FAIL: no window '$1'" >&2
+    return 1
+}
+main=$(window_named 'ToetsRace 0\.27')
+xdotool windowfocus --sync "$main" key F2
+stats=$(window_named Statistieken)
+xdotool windowfocus --sync "$stats" key F3
+window_named Oefenen >/dev/null
+/usr/bin/python3 "$here/atspi_roles.py" Oefenen || { sed 's/^/  game: /' "$work/game.log" >&2; exit 1; }

@@ -111,7 +111,7 @@ void PracticeTest::runIsBuiltFromMistakes() {
     QCOMPARE(weak, QStringLiteral("qzae"));  // by error rate, then the confused e; never x
 
     const base::TextLines list =
-        listOf({"quiz", "zee", "aap", "boom", "xxx", "tol", "kat", "q", "nu"});
+        listOf({"quiz", "zee", "aap", "boom", "xxx", "tol", "kat", "q", "nu", "za\x01", "qa\tz"});
     std::set<std::vector<std::string>> runs;
     for (std::uint32_t seed = 1; seed <= 8; ++seed) {
         std::mt19937 random(seed);
@@ -124,16 +124,21 @@ void PracticeTest::runIsBuiltFromMistakes() {
             order.push_back(word.word);
         }
         QCOMPARE(mistakes, (std::set<std::string>{"hond", "kat", "vis"}));
-        // Only list words with a weak key; none shorter than two, none already a mistake.
+        // Only list words with a weak key; none shorter than two, none already a mistake,
+        // none with a control character.
         QCOMPARE(fromList, (std::set<std::string>{"quiz", "zee", "aap"}));
         runs.insert(order);
     }
     QVERIFY2(runs.size() > 1, "runs differ from one to the next");
 
-    // Twice right without a slip takes a word off; a slip in a game puts it back.
+    // Twice right without a slip in a row takes a word off; a slip in a game puts it back.
     stats::PracticeRun run;
-    QCOMPARE(store.savePracticeWord(run, clean("vis"), {}), std::optional<int>(1));
-    QCOMPARE(store.savePracticeWord(run, clean("vis"), {}), std::optional<int>(2));
+    stats::PracticeWord slipped = clean("vis");
+    slipped.errors = 1;
+    for (const auto& [word, streak] : {std::pair{clean("vis"), 1}, {slipped, 0},
+                                       {clean("vis"), 1}, {clean("vis"), 2}}) {
+        QCOMPARE(store.savePracticeWord(run, word, {}), std::optional<int>(streak));
+    }
     const auto practised = [&] {
         QStringList words;
         const std::optional<stats::PracticeHistory> now = store.practiceHistory();
