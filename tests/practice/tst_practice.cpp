@@ -135,8 +135,8 @@ void PracticeTest::runIsBuiltFromMistakes() {
     stats::PracticeRun run;
     stats::PracticeWord slipped = clean("vis");
     slipped.errors = 1;
-    for (const auto& [word, streak] : {std::pair{clean("vis"), 1}, {slipped, 0},
-                                       {clean("vis"), 1}, {clean("vis"), 2}}) {
+    for (const auto& [word, streak] :
+         {std::pair{clean("vis"), 1}, {slipped, 0}, {clean("vis"), 1}, {clean("vis"), 2}}) {
         QCOMPARE(store.savePracticeWord(run, word, {}), std::optional<int>(streak));
     }
     const auto practised = [&] {
