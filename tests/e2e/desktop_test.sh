@@ -78,6 +78,52 @@ if command -v dbus-daemon >/dev/null && command -v Xvfb >/dev/null && command -v
     xdotool search --onlyvisible --pid "$other" --name '^ToetsRace' >/dev/null ||
         fail "a copy from another folder did not play on its own"
     echo "desktop: a second start opened the statistics in the running game"
+
+    # A dark KDE desktop: Qt takes its colours from kdeglobals. The game keeps its own, so
+    # the black word, the about window's title and the statistics stay readable on it.
+    mkdir -p "$work/kde"
+    printf '%s\n' '[Colors:Button]' 'BackgroundNormal=49,54,59' 'ForegroundNormal=252,252,252' \
+        '[Colors:View]' 'BackgroundNormal=27,30,32' 'ForegroundNormal=252,252,252' \
+        '[Colors:Window]' 'BackgroundNormal=42,46,50' 'ForegroundNormal=252,252,252' \
+        >"$work/kde/kdeglobals"
+    kde=(XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 XDG_CONFIG_HOME="$work/kde")
+    desktop=$(env "${kde[@]}" "$build/tests/desktop_palette" 2>/dev/null)
+    [ "$desktop" = "#2a2e32" ] || fail "Qt did not take the dark colours of kdeglobals: $desktop"
+    game_in dark
+    (cd "$work/dark" && exec env "${kde[@]}" ./toetsrace 2>"$work/dark.log") &
+    dark=$!
+    pids+=("$dark")
+    window_of() {
+        for _ in $(seq 100); do
+            xdotool search --all --onlyvisible --pid "$dark" --name "$1" 2>/dev/null | head -n1 | grep . && return 0
+            sleep 0.1
+        done
+        fail "no window $1 on the dark desktop"
+    }
+    # Black text against what most of the shot shows, in the part x y w h of it.
+    contrast_of() {
+        import -window "$1" "$work/dark.png"
+        /usr/bin/python3 "$here/window_contrast.py" "$work/dark.png" "${@:2}" | cut -d' ' -f1
+    }
+    readable() { awk -v r="$1" 'BEGIN { exit !(r >= 4.5) }' || fail "$2 reads at $1:1 on a dark desktop"; }
+    main=$(window_of '^ToetsRace 0\.27$')
+    xdotool mousemove --window "$main" 252 292 click 1  # Start Level: a word comes in
+    ratio=1.0
+    for _ in $(seq 100); do
+        ratio=$(contrast_of "$main" 20 136 680 41)  # the lane, without the finish line
+        [ "$ratio" != 1.0 ] && break
+        sleep 0.1
+    done
+    readable "$ratio" "the word"
+    words=$ratio
+    xdotool mousemove --window "$main" 356 392 click 1
+    ratio=$(contrast_of "$(window_of '^About ToetsRace$')")
+    readable "$ratio" "the about window"
+    about=$ratio
+    xdotool windowfocus --sync "$main" key F2
+    ratio=$(contrast_of "$(window_of '^Statistieken$')")
+    readable "$ratio" "the statistics window"
+    echo "dark desktop: black text at $words:1 in the lane, $about:1 in the about window, $ratio:1 in the statistics"
 else
     echo "SKIP (desktop session): dbus-daemon, Xvfb or xdotool missing"
 fi
