@@ -8,13 +8,17 @@
 #include "ui/accessibility.h"
 #include "ui/placement.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QTimer>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace stats {
 
@@ -135,6 +139,10 @@ StatisticsWindow::StatisticsWindow(Store& store, std::string keptWhere)
     p.setColor(QPalette::Window, ui::kButtonFace.toQColor());
     setPalette(p);
     layOut();
+    installEventFilter(this);
+    for (QWidget* control : findChildren<QWidget*>()) {
+        control->installEventFilter(this);
+    }
 }
 
 void StatisticsWindow::layOut() {
@@ -279,8 +287,40 @@ void StatisticsWindow::showPracticeRuns(const Summary& summary) {
 }
 
 void StatisticsWindow::showBeside(QWidget& other, const QRect& keepFree) {
+    typingTo_ = &other;
     refresh();
     ui::showApart(*this, other, keepFree);
+}
+
+namespace {
+
+// A key that types into a word: a character, or Backspace and Delete. Space and Enter on
+// a button of this window press it, and shortcuts (F3, Alt+letter, Ctrl+Tab) stay here.
+bool typesIntoTheWord(const QKeyEvent& key, const QObject* at) {
+    const Qt::KeyboardModifiers chord = key.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (chord != Qt::NoModifier) {
+        return false;
+    }
+    if (key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete) {
+        return true;
+    }
+    const bool onButton = qobject_cast<const QAbstractButton*>(at) != nullptr;
+    return !key.text().isEmpty() && key.text().at(0).isPrint() &&
+           !(onButton && key.key() == Qt::Key_Space);
+}
+
+}  // namespace
+
+bool StatisticsWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && typingTo_ &&
+        typesIntoTheWord(*static_cast<QKeyEvent*>(event), watched)) {
+        QWidget* box = typingTo_->focusWidget() ? typingTo_->focusWidget() : typingTo_.data();
+        const std::unique_ptr<QEvent> typed(event->clone());
+        QCoreApplication::sendEvent(box, typed.get());
+        typingTo_->activateWindow();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void StatisticsWindow::markStale() noexcept {

@@ -8,6 +8,7 @@
 #include "stats/store.h"
 #include "ui/controls.h"
 
+#include <QPointer>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -41,6 +42,9 @@ public:
     StatisticsWindow(Store& store, std::string keptWhere);
 
     // Brings the window up to date and shows it apart from `other`, off its `keepFree`.
+    // What the player types here goes on to `other`'s typing box: a desktop that gives
+    // this window the keyboard (Wayland compositors do, at every new window) or a click
+    // in it must not leave the word running without its letters.
     void showBeside(QWidget& other, const QRect& keepFree);
     void refresh();
     // A word was stored meanwhile: read again soon when open, else when next shown.
@@ -88,6 +92,9 @@ public:
     ui::Label practiceCount{&practice, "practiceCount"};
     QShortcut practiseKey{QKeySequence(Qt::Key_F3), this};
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void layOut();
     void layOutOverview();
@@ -105,6 +112,7 @@ private:
     bool stale_ = true;
     bool refreshDue_ = false;
     std::function<void()> openPractice_;
+    QPointer<QWidget> typingTo_;
 };
 
 // What the window says of the last game below its figures.

@@ -329,6 +329,21 @@ void StatisticsWindowTest::placedOffTheLane() {
     QCOMPARE(QApplication::focusWidget(), &played->invoer);
     QTest::keyClicks(&played->invoer, QStringLiteral("ka"));
     QCOMPARE(played->invoer.text(), std::string("ka"));
+
+    // A desktop that gives the new window the keyboard (Wayland) or a click in it: what the
+    // player types still goes into the word, but Space on its button presses the button.
+    int practised = 0;
+    statistics.offerPractice([&] { ++practised; });
+    stats::StatisticsWindow& window = *statistics.window();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    window.troublesomeWords.setFocus();
+    QTest::keyClicks(&window.troublesomeWords, QStringLiteral("x"));
+    QTest::keyClick(&window.troublesomeWords, Qt::Key_Backspace);
+    QTest::keyClicks(&window.troublesomeWords, QStringLiteral("y"));
+    QTest::keyClick(&window.practise, Qt::Key_Space);
+    QCOMPARE(played->invoer.text(), std::string("kay"));
+    QCOMPARE(practised, 1);
 }
 
 QTEST_MAIN(StatisticsWindowTest)
