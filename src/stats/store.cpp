@@ -751,10 +751,6 @@ std::optional<Summary> Store::readOnly() {
     return summary;
 }
 
-}  // namespace stats
-
-namespace stats {
-
 namespace {
 
 constexpr int kPractisedWords = 30;  // the words missed or mistyped most that a run picks from
@@ -837,15 +833,15 @@ std::optional<int> Store::savePracticeWord(PracticeRun& practice, const Practice
                                   practice.missed,  practice.activeMs,   practice.keystrokes,
                                   practice.correct, practice.characters, practice.startPace,
                                   practice.endPace};
+    // The run's columns as kRunFigures names them, once for the insert, once for the update.
+    const QStringList columns = QString::fromLatin1(kRunFigures).split(QStringLiteral(", "));
     bool stored = practice.id == 0
-                      ? query.prepare(QStringLiteral("INSERT INTO practice_runs (%1) VALUES (?, ?, "
-                                                     "?, ?, ?, ?, ?, ?, ?, ?)")
-                                          .arg(QLatin1String(kRunFigures)))
-                      : query.prepare(QStringLiteral("UPDATE practice_runs SET started = ?, words "
-                                                     "= ?, first_time = ?, missed = ?, active_ms "
-                                                     "= ?, keystrokes = ?, correct = ?, "
-                                                     "characters = ?, start_pace = ?, end_pace "
-                                                     "= ? WHERE id = ?"));
+                      ? query.prepare(QStringLiteral("INSERT INTO practice_runs (%1) VALUES (%2)")
+                                          .arg(QLatin1String(kRunFigures),
+                                               QStringList(columns.size(), QStringLiteral("?"))
+                                                   .join(QStringLiteral(", "))))
+                      : query.prepare(QStringLiteral("UPDATE practice_runs SET %1 = ? WHERE id = ?")
+                                          .arg(columns.join(QStringLiteral(" = ?, "))));
     if (stored) {
         int index = 0;
         for (const QVariant& value : figures) {
