@@ -312,7 +312,8 @@ bool typesIntoTheWord(const QKeyEvent& key, const QObject* at) {
 }  // namespace
 
 bool StatisticsWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && typingTo_ &&
+    // Only to a window still on the screen: memory mode hides the main window, and back.
+    if (event->type() == QEvent::KeyPress && typingTo_ && typingTo_->isVisible() &&
         typesIntoTheWord(*static_cast<QKeyEvent*>(event), watched)) {
         QWidget* box = typingTo_->focusWidget() ? typingTo_->focusWidget() : typingTo_.data();
         const std::unique_ptr<QEvent> typed(event->clone());
