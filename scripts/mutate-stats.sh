@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 Het Toetsrace-team
 # SPDX-License-Identifier: GPL-3.0-or-later
 
-# Changes the statistics' and the practice window's computations one at a time, on purpose, and runs their tests
-# against each change: a change the tests let through is a figure nobody checks. Works
-# in a copy of the tree; prints each change with "caught" or "SURVIVED" and the count.
+# Changes the computations of the statistics and of the practice window one at a time, on
+# purpose, and runs their tests against each change: a change the tests let through is a
+# figure nobody checks. Works in a copy of the tree; prints each change with "caught" or
+# "SURVIVED" and the count.
 # Usage: scripts/mutate-stats.sh [build folder for the copy]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
