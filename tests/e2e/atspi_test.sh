@@ -6,7 +6,8 @@
 # its role and its name. Runs the game under Xvfb with a private D-Bus session and the
 # AT-SPI bus, then reads the main window's controls with Debian's AT-SPI bindings; then
 # opens "Statistieken" with F2 and "Oefenen" from it with F3, keyboard only, and reads the
-# practice window the same way.
+# practice window the same way; last, on Wayland, reads what the typing box of a game
+# holds after keys were typed while its statistics window had the keyboard.
 # Usage: atspi_test.sh <build folder>
 set -euo pipefail
 build=$1
@@ -76,3 +77,37 @@ stats=$(window_named Statistieken)
 xdotool windowfocus --sync "$stats" key F3
 window_named Oefenen >/dev/null
 /usr/bin/python3 "$here/atspi_roles.py" Oefenen || { sed 's/^/  game: /' "$work/game.log" >&2; exit 1; }
+
+# Wayland: a Weston of the test's own on this X server (its X11 backend gives it the
+# keyboard xdotool types on). The compositor gives "Statistieken" the keyboard as it maps
+# it, over the game; what the player types then must still reach the word.
+plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS 2>/dev/null || echo /usr/lib/x86_64-linux-gnu/qt6/plugins)
+if ! command -v weston >/dev/null || [ ! -e "$plugins/platforms/libqwayland-generic.so" ]; then
+    echo "SKIP (Wayland): weston or qt6-wayland missing"
+    exit 0
+fi
+runtime="$work/runtime"
+mkdir -m 700 "$runtime"
+XDG_RUNTIME_DIR=$runtime weston --backend=x11-backend.so --socket=wayland-toetsrace \
+    --width=1200 --height=900 >"$work/weston.log" 2>&1 &
+pids+=("$!")
+compositor=""
+for _ in $(seq 100); do
+    compositor=$(xdotool search --onlyvisible --class '^Weston Compositor$' 2>/dev/null | head -n1) && [ -n "$compositor" ] &&
+        [ -S "$runtime/wayland-toetsrace" ] && break
+    sleep 0.1
+done
+[ -n "$compositor" ] || { echo "FAIL: weston did not start: $(cat "$work/weston.log")" >&2; exit 1; }
+mkdir "$work/wayland"
+cp "$work/toetsrace" "$work/woordenlijst.txt" "$work/bonuslijst.txt" "$work/highscores.txt" "$work/wayland/"
+(cd "$work/wayland" && exec env -u DISPLAY XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=wayland-toetsrace \
+    ./toetsrace --statistieken >"$work/wayland.log" 2>&1) &
+wayland=$!
+pids+=("$wayland")
+/usr/bin/python3 "$here/atspi_roles.py" --typed "$wayland" >/dev/null  # on the bus
+sleep 1  # "Statistieken" follows the game once it is shown
+xdotool mousemove --window "$compositor" 600 450 windowfocus --sync "$compositor" type --delay 80 qwe
+sleep 0.5
+typed=$(/usr/bin/python3 "$here/atspi_roles.py" --typed "$wayland")
+[ "$typed" = qwe ] || { echo "FAIL (Wayland): typed qwe, the game's typing box holds '$typed'" >&2; exit 1; }
+echo "atspi: on Wayland, what is typed while Statistieken has the keyboard reaches the word"
