@@ -88,7 +88,7 @@ if ! command -v weston >/dev/null || [ ! -e "$plugins/platforms/libqwayland-gene
 fi
 runtime="$work/runtime"
 mkdir -m 700 "$runtime"
-XDG_RUNTIME_DIR=$runtime weston --backend=x11-backend.so --socket=wayland-toetsrace \
+XDG_RUNTIME_DIR=$runtime weston --backend=x11-backend.so --use-pixman --socket=wayland-toetsrace \
     --width=1200 --height=900 >"$work/weston.log" 2>&1 &
 pids+=("$!")
 compositor=""
