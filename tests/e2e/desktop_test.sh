@@ -80,7 +80,7 @@ if command -v dbus-daemon >/dev/null && command -v Xvfb >/dev/null && command -v
     echo "desktop: a second start opened the statistics in the running game"
 
     # A dark KDE desktop: Qt takes its colours from kdeglobals. The game keeps its own, so
-    # the black word, the about window's title and the statistics stay readable on it.
+    # the black word, the about window's title, the statistics and practice stay readable.
     mkdir -p "$work/kde"
     printf '%s\n' '[Colors:Button]' 'BackgroundNormal=49,54,59' 'ForegroundNormal=252,252,252' \
         '[Colors:View]' 'BackgroundNormal=27,30,32' 'ForegroundNormal=252,252,252' \
@@ -123,9 +123,15 @@ if command -v dbus-daemon >/dev/null && command -v Xvfb >/dev/null && command -v
     readable "$ratio" "the about window"
     about=$ratio
     xdotool windowfocus --sync "$main" key F2
-    ratio=$(contrast_of "$(window_of '^Statistieken$')")
+    stats=$(window_of '^Statistieken$')
+    ratio=$(contrast_of "$stats")
     readable "$ratio" "the statistics window"
-    echo "dark desktop: black text at $words:1 in the lane, $about:1 in the about window, $ratio:1 in the statistics"
+    statistics=$ratio
+    xdotool windowfocus --sync "$stats" key F3
+    ratio=$(contrast_of "$(window_of '^Oefenen$')")
+    readable "$ratio" "the practice window"
+    echo "dark desktop: black text at $words:1 in the lane, $about:1 in the about window," \
+        "$statistics:1 in the statistics, $ratio:1 in the practice window"
 else
     echo "SKIP (desktop session): dbus-daemon, Xvfb or xdotool missing"
 fi
