@@ -4,7 +4,8 @@
 # Reads the game's main window from the accessibility bus, as a screen reader does, and
 # checks that each control says what it is and what it shows; with a window's title as
 # its argument, that window's shown controls instead; with --typed and a process number,
-# prints what that game's typing box holds. Run by atspi_test.sh.
+# prints what that game's typing box holds; with --active, a process number and a title,
+# waits until that window has the keyboard. Run by atspi_test.sh.
 import sys
 import time
 
@@ -63,27 +64,43 @@ def check_window(title):
     print(f"atspi: {title}: {len(controls)} shown controls, each with its role and name")
 
 
+def windows_of(pid):
+    desktop = Atspi.get_desktop(0)
+    for i in range(desktop.get_child_count()):
+        app = desktop.get_child_at_index(i)
+        if app is not None and app.get_process_id() == pid:
+            yield from (w for w in (app.get_child_at_index(j) for j in range(app.get_child_count()))
+                        if w is not None)
+
+
 # What the typing box of the game with process `pid` holds, as a screen reader reads it.
 def typed_text(pid):
     for _ in range(100):
-        desktop = Atspi.get_desktop(0)
-        for i in range(desktop.get_child_count()):
-            app = desktop.get_child_at_index(i)
-            if app is None or app.get_process_id() != pid:
-                continue
-            for w in range(app.get_child_count()):
-                window = app.get_child_at_index(w)
-                for c in range(window.get_child_count() if window is not None else 0):
-                    control = window.get_child_at_index(c)
-                    if control.get_role_name() == "text" and control.get_name() == "Typ hier het woord":
-                        return Atspi.Text.get_text(control, 0, -1)
+        for window in windows_of(pid):
+            for c in range(window.get_child_count()):
+                control = window.get_child_at_index(c)
+                if control.get_role_name() == "text" and control.get_name() == "Typ hier het woord":
+                    return Atspi.Text.get_text(control, 0, -1)
         time.sleep(0.1)
     sys.exit(f"FAIL: no typing box of process {pid} on the accessibility bus")
+
+
+# Waits until the window titled `title` of process `pid` has the keyboard.
+def wait_active(pid, title):
+    for _ in range(100):
+        if any(w.get_name() == title and w.get_state_set().contains(Atspi.StateType.ACTIVE)
+               for w in windows_of(pid)):
+            return
+        time.sleep(0.1)
+    sys.exit(f"FAIL: the window '{title}' of process {pid} never got the keyboard")
 
 
 def main():
     if len(sys.argv) > 2 and sys.argv[1] == "--typed":
         print(typed_text(int(sys.argv[2])))
+        return
+    if len(sys.argv) > 3 and sys.argv[1] == "--active":
+        wait_active(int(sys.argv[2]), sys.argv[3])
         return
     if len(sys.argv) > 1:
         check_window(sys.argv[1])

@@ -104,8 +104,7 @@ cp "$work/toetsrace" "$work/woordenlijst.txt" "$work/bonuslijst.txt" "$work/high
     ./toetsrace --statistieken >"$work/wayland.log" 2>&1) &
 wayland=$!
 pids+=("$wayland")
-/usr/bin/python3 "$here/atspi_roles.py" --typed "$wayland" >/dev/null  # on the bus
-sleep 1  # "Statistieken" follows the game once it is shown
+/usr/bin/python3 "$here/atspi_roles.py" --active "$wayland" Statistieken
 xdotool mousemove --window "$compositor" 600 450 windowfocus --sync "$compositor" type --delay 80 qwe
 sleep 0.5
 typed=$(/usr/bin/python3 "$here/atspi_roles.py" --typed "$wayland")
