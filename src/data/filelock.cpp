@@ -359,6 +359,15 @@ bool FileLock::holds() const {
     return look.kind == Look::Kind::Held && fieldsOf(look.content)["token"] == token_;
 }
 
+void clearLockOfEndedHolder(const QString& path) {
+    const std::string lockPath = QFile::encodeName(path + QStringLiteral(".lock")).toStdString();
+    const Look look = lookAt(lockPath);
+    if (look.kind == Look::Kind::Held && holderEnded(fieldsOf(look.content)) &&
+        lookAt(lockPath).content == look.content) {
+        ::unlink(lockPath.c_str());
+    }
+}
+
 void withLock(const QString& path, const LockTimes& times,
               const std::function<bool(FileLock&)>& save) {
     constexpr int kTakeovers = 3;

@@ -71,6 +71,12 @@ private:
     bool stopping_ = false;
 };
 
+// Removes the lock of `path` when a process of this machine that has ended left it there
+// (killed while it held it), the same way a waiter takes such a lock over; anything else
+// there stays, and a lock that cannot be removed stays too. For a file that needs no
+// writing, so that nothing is left lying beside it for the next writer to clear.
+void clearLockOfEndedHolder(const QString& path);
+
 // Runs `save` under the file's lock. A save that finds its lock lost (it returns false: the
 // holder was stopped long enough for another copy to take over) takes the lock again and
 // starts over, reading afresh what the other copy saved; after three such takeovers the

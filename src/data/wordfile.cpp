@@ -133,6 +133,8 @@ bool writeWordListFile(const QString& path, const base::ListItems& list, const L
     // Players who share a folder each start the game there: a file that holds these very
     // bytes is left as it is, whoever owns it.
     if (holdsAlready(path, list)) {
+        // A start killed between writing the list and letting go of its lock left the lock.
+        clearLockOfEndedHolder(path);
         return false;
     }
     withLock(path, times, [&](FileLock& lock) {

@@ -79,10 +79,10 @@ FileError lockFailure(const QString& path, const data::LockTimes& times = kQuick
 
 }  // namespace
 
-void SharingTest::aLockOfAnEndedProcessHereIsTakenAtOnce() {
-    QTemporaryDir dir;
-    const QString path = in(dir, "highscores.txt");
-    // A process of this machine that ended: a child that has been waited for.
+namespace {
+
+// The lock a process of this machine left when it ended: a child that has been waited for.
+std::string lockOfAnEndedProcessHere() {
     const pid_t child = ::fork();
     if (child == 0) {
         ::_exit(0);
@@ -93,9 +93,19 @@ void SharingTest::aLockOfAnEndedProcessHereIsTakenAtOnce() {
     ::gethostname(host, sizeof host - 1);
     std::string lock = lockOf(here, host, child, "1", 0);
     char pidns[128] = {};
-    QVERIFY(::readlink("/proc/self/ns/pid", pidns, sizeof pidns - 1) > 0);
+    if (::readlink("/proc/self/ns/pid", pidns, sizeof pidns - 1) <= 0) {
+        qFatal("no process namespace to read");
+    }
     lock.replace(lock.find("pidns=x"), 7, std::string("pidns=") + pidns);
-    put(path + ".lock", lock);
+    return lock;
+}
+
+}  // namespace
+
+void SharingTest::aLockOfAnEndedProcessHereIsTakenAtOnce() {
+    QTemporaryDir dir;
+    const QString path = in(dir, "highscores.txt");
+    put(path + ".lock", lockOfAnEndedProcessHere());
     QVERIFY(msToLock(path, {60000, 60000, 100}) < 1000);
     QVERIFY(!QFile::exists(path + ".lock"));
 }
@@ -283,6 +293,15 @@ void SharingTest::anOrderedWordListIsNotWrittenAgain() {
     struct stat after {};
     QCOMPARE(::stat(QFile::encodeName(path).constData(), &after), 0);
     QCOMPARE(after.st_ino, before.st_ino);
+    // A lock that a start killed after its write left behind goes; another PC's stays.
+    put(path + ".lock", lockOfAnEndedProcessHere());
+    QVERIFY(!data::writeWordListFile(path, list));
+    QVERIFY(!QFile::exists(path + ".lock"));
+    const std::string elsewhere = lockOf("0123456789abcdef0123456789abcdef", "lokaal-7", 1, "5", 0);
+    put(path + ".lock", elsewhere);
+    QVERIFY(!data::writeWordListFile(path, list));
+    QCOMPARE(slurp(path + ".lock"), elsewhere);
+    QFile::remove(path + ".lock");
     // One byte more or less is a different file, written whole.
     for (const char* stored :
          {"hond\r\nkat\r\n", "hond\r\nkat\r\n\r\n\r\n", "hond\r\nkaT\r\n\r\n"}) {
